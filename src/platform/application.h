@@ -1,0 +1,39 @@
+// The framework's application object and start-up services.
+#pragma once
+
+#include "classtable.h"
+#include "runtime.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace nalvo {
+
+class MenuBar;
+
+class Application : public Object {
+public:
+    static const char* className() { return "Application"; }
+    static const ClassTable& __Lookup();
+
+    MenuBar* menuBar() const { return menuBar_; }
+    void setMenuBar(MenuBar* bar) { menuBar_ = bar; }
+
+    // The application's Open event; the framework delivers it once.
+    virtual void Event_Open() {}
+
+    // The running executable, or nothing when it cannot be found.
+    std::optional<std::filesystem::path> ExecutableFile() const;
+
+private:
+    MenuBar* menuBar_ = nullptr;
+};
+
+// The registered application object; the framework owns it.
+void _RuntimeRegisterAppObject(std::unique_ptr<Application> app);
+Application* _GetAppObject();
+// Drops the registered object (tests and shutdown).
+void _RuntimeUnregisterAppObject();
+
+}  // namespace nalvo
