@@ -1,0 +1,65 @@
+#include "pads/colours.h"
+
+#include "window/NALVO.h"
+
+#include <array>
+
+namespace nalvo {
+
+namespace {
+
+constexpr std::array<PitchColours, 8> kPitchColours = {{
+    {RGB(255, 128, 128), RGB(255, 0, 0)},      // C
+    {RGB(255, 192, 255), RGB(255, 128, 192)},  // D
+    {RGB(128, 0, 255), RGB(160, 32, 255)},     // E
+    {RGB(0, 128, 128), RGB(0, 192, 192)},      // F
+    {RGB(128, 128, 255), RGB(192, 192, 255)},  // G
+    {RGB(0, 64, 128), RGB(0, 96, 160)},        // A
+    {RGB(0, 0, 128), RGB(0, 0, 255)},          // B
+    {RGB(255, 255, 128), RGB(255, 255, 64)},   // every sharp
+}};
+
+struct CentreRow {
+    const char* name;
+    PitchClass pitchClass;
+    Oval& (NALVO::*accessor)();
+};
+
+// In reset order.
+const std::array<CentreRow, centrePadCount> kCentrePads = {{
+    {"Oval1", PitchClass::C, &NALVO::Oval1},
+    {"Oval2", PitchClass::D, &NALVO::Oval2},
+    {"Oval3", PitchClass::E, &NALVO::Oval3},
+    {"Oval4", PitchClass::F, &NALVO::Oval4},
+    {"Oval5", PitchClass::G, &NALVO::Oval5},
+    {"Oval6", PitchClass::A, &NALVO::Oval6},
+    {"Oval7", PitchClass::B, &NALVO::Oval7},
+    {"Oval8", PitchClass::C, &NALVO::Oval8},
+    {"miniOval1", PitchClass::Sharp, &NALVO::miniOval1},
+    {"miniOval2", PitchClass::Sharp, &NALVO::miniOval2},
+    {"miniOval3", PitchClass::Sharp, &NALVO::miniOval3},
+    {"miniOval4", PitchClass::Sharp, &NALVO::miniOval4},
+    {"miniOval5", PitchClass::Sharp, &NALVO::miniOval5},
+}};
+
+const CentreRow& row(CentrePad pad) { return kCentrePads[static_cast<std::size_t>(pad)]; }
+
+}  // namespace
+
+PitchColours pitchColours(PitchClass pc) noexcept { return kPitchColours[static_cast<std::size_t>(pc)]; }
+
+const char* centrePadName(CentrePad pad) noexcept { return row(pad).name; }
+PitchClass centrePadClass(CentrePad pad) noexcept { return row(pad).pitchClass; }
+Oval& centrePadControl(NALVO& window, CentrePad pad) { return (window.*row(pad).accessor)(); }
+
+void paintPad(Oval& pad, Color colour) { pad.setFillColor(colour); }
+
+void centreReset(NALVO& window, const ReplacedEntry* replaced) {
+    for (int i = 0; i < centrePadCount; ++i) {
+        const auto pad = static_cast<CentrePad>(i);
+        Oval& target = (replaced && replaced->centre == pad) ? replaced->painter : centrePadControl(window, pad);
+        paintPad(target, baseColour(centrePadClass(pad)));
+    }
+}
+
+}  // namespace nalvo

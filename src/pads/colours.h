@@ -1,0 +1,61 @@
+// The pads' pitch-class colours and the centre reset.
+//
+// Every pad rests in the base colour of its pitch class and is painted the
+// highlight colour of that class when its note plays. The centre reset paints
+// the 13 pads of the middle octave their base colours, always in the same
+// order; the pad handlers and the computer keyboard run it before lighting a
+// pad.
+#pragma once
+
+#include "platform/runtime.h"
+
+#include <cstdint>
+
+namespace nalvo {
+
+class NALVO;
+class Oval;
+
+// The seven natural pitch classes each have a colour pair; all sharps share one.
+enum class PitchClass : std::uint8_t { C, D, E, F, G, A, B, Sharp };
+
+struct PitchColours {
+    Color base;
+    Color highlight;
+};
+
+// The colour pair of a pitch class.
+PitchColours pitchColours(PitchClass pc) noexcept;
+inline Color baseColour(PitchClass pc) noexcept { return pitchColours(pc).base; }
+inline Color highlightColour(PitchClass pc) noexcept { return pitchColours(pc).highlight; }
+
+// The 13 centre pads; the enumerator's value is the pad's position in the
+// centre reset (0 = first painted): naturals rising, then sharps rising.
+enum class CentrePad : std::uint8_t {
+    Oval1, Oval2, Oval3, Oval4, Oval5, Oval6, Oval7, Oval8,
+    miniOval1, miniOval2, miniOval3, miniOval4, miniOval5,
+};
+inline constexpr int centrePadCount = 13;
+
+// The centre pad's name, pitch class and control accessor.
+const char* centrePadName(CentrePad pad) noexcept;
+PitchClass centrePadClass(CentrePad pad) noexcept;
+Oval& centrePadControl(NALVO& window, CentrePad pad);  // through its accessor
+
+// Paints a pad: sets its FillColor.
+void paintPad(Oval& pad, Color colour);
+
+// A replaced reset entry: at `centre`'s position `painter` is painted
+// `centre`'s base colour, and `centre` itself is not painted.
+struct ReplacedEntry {
+    CentrePad centre;
+    Oval& painter;
+};
+
+// Paints the 13 centre pads their base colours in reset order, each fetched
+// afresh through its control accessor on `window`. With `replaced`, that
+// entry's painter takes its centre pad's place. An exception from an
+// accessor ends the reset there: pads already painted keep their new colour.
+void centreReset(NALVO& window, const ReplacedEntry* replaced = nullptr);
+
+}  // namespace nalvo
