@@ -1,0 +1,161 @@
+// The window's key-down handler: the computer keyboard as two chromatic
+// keyboards, Space to silence and the arrows to step pitch and velocity.
+#include "keyboard/key_table.h"
+
+#include "app/App.h"
+#include "window/NALVO.h"
+
+#include <array>
+
+namespace nalvo {
+
+namespace {
+
+// Highlight colours of the lit pads (pending the shared pad colours).
+constexpr Color C_ = RGB(255, 0, 0), D_ = RGB(255, 128, 192), E_ = RGB(160, 32, 255), F_ = RGB(0, 192, 192),
+                G_ = RGB(192, 192, 255), A_ = RGB(0, 96, 160), B_ = RGB(0, 0, 255), Sharp_ = RGB(255, 255, 64);
+
+constexpr auto None = EarlyOff::None;
+constexpr auto Last = EarlyOff::LastPitch;
+constexpr auto N60 = EarlyOff::Note60;
+constexpr PadAccessor Full = nullptr;
+
+constexpr KeyEntry note(char32_t code, std::int64_t offset, bool instrument, EarlyOff early, bool late,
+                        PadAccessor replaced, PadAccessor lit, Color highlight) {
+    return {code, KeyAction::Note, offset, instrument, early, late, replaced, lit, highlight, 0};
+}
+constexpr KeyEntry arrow(char32_t code, KeyAction action, std::int64_t step) {
+    return {code, action, 0, false, None, false, nullptr, nullptr, {}, step};
+}
+
+const std::array<KeyEntry, 40> kKeys{{
+    {U' ', KeyAction::Space, 0, true, None, false, nullptr, nullptr, {}, 0},
+    // Lower keyboard: code, offset, instrument, early, late, replaced, lit pad, highlight.
+    note(U'z', 59, true, None, true, &NALVO::Oval7, &NALVO::Oval9, B_),
+    note(U'x', 60, true, None, true, Full, &NALVO::Oval1, C_),
+    note(U'c', 62, true, None, true, Full, &NALVO::Oval2, D_),
+    note(U'v', 64, false, None, true, Full, &NALVO::Oval3, E_),
+    note(U'b', 65, true, None, true, Full, &NALVO::Oval4, F_),
+    note(U'n', 67, true, None, true, Full, &NALVO::Oval5, G_),
+    note(U'm', 69, false, None, true, Full, &NALVO::Oval6, A_),
+    note(U',', 71, true, None, true, Full, &NALVO::Oval7, B_),
+    note(U'.', 72, true, None, true, Full, &NALVO::Oval8, C_),
+    note(U'/', 74, true, None, true, &NALVO::Oval2, &NALVO::Oval11, D_),
+    note(219, 76, true, None, true, &NALVO::Oval3, &NALVO::Oval12, E_),
+    note(U'd', 61, false, Last, true, Full, &NALVO::miniOval1, Sharp_),
+    note(U'f', 63, false, Last, false, Full, &NALVO::miniOval2, Sharp_),
+    note(U'h', 66, false, Last, false, Full, &NALVO::miniOval3, Sharp_),
+    note(U'j', 68, false, Last, false, Full, &NALVO::miniOval4, Sharp_),
+    note(U'k', 70, false, Last, false, Full, &NALVO::miniOval5, Sharp_),
+    note(U';', 73, false, N60, true, Full, &NALVO::miniOval1, Sharp_),
+    note(U']', 75, false, Last, false, Full, &NALVO::miniOval2, Sharp_),
+    // Upper keyboard.
+    note(U'q', 72, true, None, true, Full, &NALVO::Oval1, C_),
+    note(U'w', 74, true, None, true, Full, &NALVO::Oval2, D_),
+    note(U'e', 76, false, None, true, Full, &NALVO::Oval3, E_),
+    note(U'r', 77, true, None, true, Full, &NALVO::Oval4, F_),
+    note(U't', 79, true, None, true, Full, &NALVO::Oval5, G_),
+    note(U'y', 81, false, None, true, Full, &NALVO::Oval6, A_),
+    note(U'u', 83, true, None, true, Full, &NALVO::Oval7, B_),
+    note(U'i', 84, true, None, true, Full, &NALVO::Oval8, C_),
+    note(U'o', 86, true, None, true, Full, &NALVO::Oval2, D_),
+    note(U'p', 88, true, None, true, Full, &NALVO::Oval3, E_),
+    note(U'2', 73, false, Last, true, Full, &NALVO::miniOval1, Sharp_),
+    note(U'3', 75, false, Last, false, Full, &NALVO::miniOval2, Sharp_),
+    note(U'5', 78, false, Last, false, Full, &NALVO::miniOval3, Sharp_),
+    note(U'6', 80, false, Last, false, Full, &NALVO::miniOval4, Sharp_),
+    note(U'7', 82, false, Last, false, Full, &NALVO::miniOval5, Sharp_),
+    note(U'9', 85, false, N60, true, Full, &NALVO::miniOval1, Sharp_),
+    note(U'0', 87, false, Last, false, Full, &NALVO::miniOval2, Sharp_),
+    // Arrow-key codes.
+    arrow(28, KeyAction::PitchStep, -1),
+    arrow(29, KeyAction::PitchStep, +1),
+    arrow(30, KeyAction::VelocityStep, -1),
+    arrow(31, KeyAction::VelocityStep, +1),
+}};
+
+// Pending the shared centre reset: the 13 centre pads in their base colours,
+// one entry optionally taken by another pad.
+struct ResetEntry {
+    PadAccessor pad;
+    Color base;
+};
+const std::array<ResetEntry, 13> kCentre{{
+    {&NALVO::Oval1, RGB(255, 128, 128)}, {&NALVO::Oval2, RGB(255, 192, 255)}, {&NALVO::Oval3, RGB(128, 0, 255)},
+    {&NALVO::Oval4, RGB(0, 128, 128)},   {&NALVO::Oval5, RGB(128, 128, 255)}, {&NALVO::Oval6, RGB(0, 64, 128)},
+    {&NALVO::Oval7, RGB(0, 0, 128)},     {&NALVO::Oval8, RGB(255, 128, 128)}, {&NALVO::miniOval1, RGB(255, 255, 128)},
+    {&NALVO::miniOval2, RGB(255, 255, 128)}, {&NALVO::miniOval3, RGB(255, 255, 128)},
+    {&NALVO::miniOval4, RGB(255, 255, 128)}, {&NALVO::miniOval5, RGB(255, 255, 128)},
+}};
+void centreReset(NALVO& w, PadAccessor replaced, PadAccessor by) {
+    for (const auto& e : kCentre) (w.*(e.pad == replaced && replaced ? by : e.pad))().setFillColor(e.base);
+}
+
+void noteOff(NALVO& w, std::int64_t note) { w.NotePlayer1().PlayNote(note, 0); }
+void setInstrument(NALVO& w) { w.NotePlayer1().setInstrument(theApp().MyInstrument); }
+
+void noteBlock(NALVO& w, const KeyEntry& k) {
+    if (k.setsInstrument) setInstrument(w);
+    if (k.earlyOff == EarlyOff::LastPitch) noteOff(w, theApp().LastPitch);
+    if (k.earlyOff == EarlyOff::Note60) noteOff(w, 60);
+    centreReset(w, k.replaced, k.litPad);
+    if (k.lateOff) noteOff(w, theApp().LastPitch);
+    w.NotePlayer1().PlayNote(theApp().MyPitch + k.noteOffset, theApp().MyVelocity);
+    theApp().LastPitch = theApp().MyPitch + k.noteOffset;
+    (w.*k.litPad)().setFillColor(k.highlight);
+}
+
+}  // namespace
+
+std::span<const KeyEntry> keyTable() { return kKeys; }
+
+char32_t keyCode(std::string_view key) {
+    if (key.empty()) return 0;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(key[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return lead;
+    std::size_t length = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (lead >= 0xF5) length = 0;
+    if (length == 0 || key.size() < length) return 0xFFFD;
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return 0xFFFD;
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are malformed.
+    static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kMin[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return 0xFFFD;
+    return code;
+}
+
+const KeyEntry* findKey(char32_t code) {
+    for (const auto& k : kKeys)
+        if (k.code == code) return &k;
+    return nullptr;
+}
+
+void runKey(NALVO& w, const KeyEntry& k) {
+    switch (k.action) {
+    case KeyAction::Space:
+        setInstrument(w);
+        centreReset(w, nullptr, nullptr);
+        noteOff(w, theApp().LastPitch);
+        break;
+    case KeyAction::Note:
+        noteBlock(w, k);
+        break;
+    case KeyAction::PitchStep:
+        w.PitchSlider().setValue(w.PitchSlider().Value() + k.step);
+        break;
+    case KeyAction::VelocityStep:
+        w.VelocitySlider().setValue(w.VelocitySlider().Value() + k.step);
+        break;
+    }
+}
+
+bool NALVO::Event_KeyDown(const std::string& key) {
+    if (const KeyEntry* entry = findKey(keyCode(key))) runKey(*this, *entry);
+    return true;
+}
+
+}  // namespace nalvo
