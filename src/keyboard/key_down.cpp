@@ -11,85 +11,67 @@ namespace nalvo {
 
 namespace {
 
-// Highlight colours of the lit pads (pending the shared pad colours).
-constexpr Color C_ = RGB(255, 0, 0), D_ = RGB(255, 128, 192), E_ = RGB(160, 32, 255), F_ = RGB(0, 192, 192),
-                G_ = RGB(192, 192, 255), A_ = RGB(0, 96, 160), B_ = RGB(0, 0, 255), Sharp_ = RGB(255, 255, 64);
+using enum PitchClass;
+using Centre = CentrePad;
 
 constexpr auto None = EarlyOff::None;
 constexpr auto Last = EarlyOff::LastPitch;
 constexpr auto N60 = EarlyOff::Note60;
-constexpr PadAccessor Full = nullptr;
+constexpr std::optional<CentrePad> Full;
 
 constexpr KeyEntry note(char32_t code, std::int64_t offset, bool instrument, EarlyOff early, bool late,
-                        PadAccessor replaced, PadAccessor lit, Color highlight) {
-    return {code, KeyAction::Note, offset, instrument, early, late, replaced, lit, highlight, 0};
+                        std::optional<CentrePad> replaced, PadAccessor lit, PitchClass litClass) {
+    return {code, KeyAction::Note, offset, instrument, early, late, replaced, lit, litClass, 0};
 }
 constexpr KeyEntry arrow(char32_t code, KeyAction action, std::int64_t step) {
-    return {code, action, 0, false, None, false, nullptr, nullptr, {}, step};
+    return {code, action, 0, false, None, false, Full, nullptr, Sharp, step};
 }
 
 const std::array<KeyEntry, 40> kKeys{{
-    {U' ', KeyAction::Space, 0, true, None, false, nullptr, nullptr, {}, 0},
+    {U' ', KeyAction::Space, 0, true, None, false, Full, nullptr, Sharp, 0},
     // Lower keyboard: code, offset, instrument, early, late, replaced, lit pad, highlight.
-    note(U'z', 59, true, None, true, &NALVO::Oval7, &NALVO::Oval9, B_),
-    note(U'x', 60, true, None, true, Full, &NALVO::Oval1, C_),
-    note(U'c', 62, true, None, true, Full, &NALVO::Oval2, D_),
-    note(U'v', 64, false, None, true, Full, &NALVO::Oval3, E_),
-    note(U'b', 65, true, None, true, Full, &NALVO::Oval4, F_),
-    note(U'n', 67, true, None, true, Full, &NALVO::Oval5, G_),
-    note(U'm', 69, false, None, true, Full, &NALVO::Oval6, A_),
-    note(U',', 71, true, None, true, Full, &NALVO::Oval7, B_),
-    note(U'.', 72, true, None, true, Full, &NALVO::Oval8, C_),
-    note(U'/', 74, true, None, true, &NALVO::Oval2, &NALVO::Oval11, D_),
-    note(219, 76, true, None, true, &NALVO::Oval3, &NALVO::Oval12, E_),
-    note(U'd', 61, false, Last, true, Full, &NALVO::miniOval1, Sharp_),
-    note(U'f', 63, false, Last, false, Full, &NALVO::miniOval2, Sharp_),
-    note(U'h', 66, false, Last, false, Full, &NALVO::miniOval3, Sharp_),
-    note(U'j', 68, false, Last, false, Full, &NALVO::miniOval4, Sharp_),
-    note(U'k', 70, false, Last, false, Full, &NALVO::miniOval5, Sharp_),
-    note(U';', 73, false, N60, true, Full, &NALVO::miniOval1, Sharp_),
-    note(U']', 75, false, Last, false, Full, &NALVO::miniOval2, Sharp_),
+    note(U'z', 59, true, None, true, Centre::Oval7, &NALVO::Oval9, B),
+    note(U'x', 60, true, None, true, Full, &NALVO::Oval1, C),
+    note(U'c', 62, true, None, true, Full, &NALVO::Oval2, D),
+    note(U'v', 64, false, None, true, Full, &NALVO::Oval3, E),
+    note(U'b', 65, true, None, true, Full, &NALVO::Oval4, F),
+    note(U'n', 67, true, None, true, Full, &NALVO::Oval5, G),
+    note(U'm', 69, false, None, true, Full, &NALVO::Oval6, A),
+    note(U',', 71, true, None, true, Full, &NALVO::Oval7, B),
+    note(U'.', 72, true, None, true, Full, &NALVO::Oval8, C),
+    note(U'/', 74, true, None, true, Centre::Oval2, &NALVO::Oval11, D),
+    note(219, 76, true, None, true, Centre::Oval3, &NALVO::Oval12, E),
+    note(U'd', 61, false, Last, true, Full, &NALVO::miniOval1, Sharp),
+    note(U'f', 63, false, Last, false, Full, &NALVO::miniOval2, Sharp),
+    note(U'h', 66, false, Last, false, Full, &NALVO::miniOval3, Sharp),
+    note(U'j', 68, false, Last, false, Full, &NALVO::miniOval4, Sharp),
+    note(U'k', 70, false, Last, false, Full, &NALVO::miniOval5, Sharp),
+    note(U';', 73, false, N60, true, Full, &NALVO::miniOval1, Sharp),
+    note(U']', 75, false, Last, false, Full, &NALVO::miniOval2, Sharp),
     // Upper keyboard.
-    note(U'q', 72, true, None, true, Full, &NALVO::Oval1, C_),
-    note(U'w', 74, true, None, true, Full, &NALVO::Oval2, D_),
-    note(U'e', 76, false, None, true, Full, &NALVO::Oval3, E_),
-    note(U'r', 77, true, None, true, Full, &NALVO::Oval4, F_),
-    note(U't', 79, true, None, true, Full, &NALVO::Oval5, G_),
-    note(U'y', 81, false, None, true, Full, &NALVO::Oval6, A_),
-    note(U'u', 83, true, None, true, Full, &NALVO::Oval7, B_),
-    note(U'i', 84, true, None, true, Full, &NALVO::Oval8, C_),
-    note(U'o', 86, true, None, true, Full, &NALVO::Oval2, D_),
-    note(U'p', 88, true, None, true, Full, &NALVO::Oval3, E_),
-    note(U'2', 73, false, Last, true, Full, &NALVO::miniOval1, Sharp_),
-    note(U'3', 75, false, Last, false, Full, &NALVO::miniOval2, Sharp_),
-    note(U'5', 78, false, Last, false, Full, &NALVO::miniOval3, Sharp_),
-    note(U'6', 80, false, Last, false, Full, &NALVO::miniOval4, Sharp_),
-    note(U'7', 82, false, Last, false, Full, &NALVO::miniOval5, Sharp_),
-    note(U'9', 85, false, N60, true, Full, &NALVO::miniOval1, Sharp_),
-    note(U'0', 87, false, Last, false, Full, &NALVO::miniOval2, Sharp_),
+    note(U'q', 72, true, None, true, Full, &NALVO::Oval1, C),
+    note(U'w', 74, true, None, true, Full, &NALVO::Oval2, D),
+    note(U'e', 76, false, None, true, Full, &NALVO::Oval3, E),
+    note(U'r', 77, true, None, true, Full, &NALVO::Oval4, F),
+    note(U't', 79, true, None, true, Full, &NALVO::Oval5, G),
+    note(U'y', 81, false, None, true, Full, &NALVO::Oval6, A),
+    note(U'u', 83, true, None, true, Full, &NALVO::Oval7, B),
+    note(U'i', 84, true, None, true, Full, &NALVO::Oval8, C),
+    note(U'o', 86, true, None, true, Full, &NALVO::Oval2, D),
+    note(U'p', 88, true, None, true, Full, &NALVO::Oval3, E),
+    note(U'2', 73, false, Last, true, Full, &NALVO::miniOval1, Sharp),
+    note(U'3', 75, false, Last, false, Full, &NALVO::miniOval2, Sharp),
+    note(U'5', 78, false, Last, false, Full, &NALVO::miniOval3, Sharp),
+    note(U'6', 80, false, Last, false, Full, &NALVO::miniOval4, Sharp),
+    note(U'7', 82, false, Last, false, Full, &NALVO::miniOval5, Sharp),
+    note(U'9', 85, false, N60, true, Full, &NALVO::miniOval1, Sharp),
+    note(U'0', 87, false, Last, false, Full, &NALVO::miniOval2, Sharp),
     // Arrow-key codes.
     arrow(28, KeyAction::PitchStep, -1),
     arrow(29, KeyAction::PitchStep, +1),
     arrow(30, KeyAction::VelocityStep, -1),
     arrow(31, KeyAction::VelocityStep, +1),
 }};
-
-// Pending the shared centre reset: the 13 centre pads in their base colours,
-// one entry optionally taken by another pad.
-struct ResetEntry {
-    PadAccessor pad;
-    Color base;
-};
-const std::array<ResetEntry, 13> kCentre{{
-    {&NALVO::Oval1, RGB(255, 128, 128)}, {&NALVO::Oval2, RGB(255, 192, 255)}, {&NALVO::Oval3, RGB(128, 0, 255)},
-    {&NALVO::Oval4, RGB(0, 128, 128)},   {&NALVO::Oval5, RGB(128, 128, 255)}, {&NALVO::Oval6, RGB(0, 64, 128)},
-    {&NALVO::Oval7, RGB(0, 0, 128)},     {&NALVO::Oval8, RGB(255, 128, 128)}, {&NALVO::miniOval1, RGB(255, 255, 128)},
-    {&NALVO::miniOval2, RGB(255, 255, 128)}, {&NALVO::miniOval3, RGB(255, 255, 128)},
-    {&NALVO::miniOval4, RGB(255, 255, 128)}, {&NALVO::miniOval5, RGB(255, 255, 128)},
-}};
-void centreReset(NALVO& w, PadAccessor replaced, PadAccessor by) {
-    for (const auto& e : kCentre) (w.*(e.pad == replaced && replaced ? by : e.pad))().setFillColor(e.base);
-}
 
 void noteOff(NALVO& w, std::int64_t note) { w.NotePlayer1().PlayNote(note, 0); }
 void setInstrument(NALVO& w) { w.NotePlayer1().setInstrument(theApp().MyInstrument); }
@@ -98,11 +80,16 @@ void noteBlock(NALVO& w, const KeyEntry& k) {
     if (k.setsInstrument) setInstrument(w);
     if (k.earlyOff == EarlyOff::LastPitch) noteOff(w, theApp().LastPitch);
     if (k.earlyOff == EarlyOff::Note60) noteOff(w, 60);
-    centreReset(w, k.replaced, k.litPad);
+    if (k.replaced) {
+        const ReplacedEntry entry{*k.replaced, (w.*k.litPad)()};
+        centreReset(w, &entry);
+    } else {
+        centreReset(w);
+    }
     if (k.lateOff) noteOff(w, theApp().LastPitch);
     w.NotePlayer1().PlayNote(theApp().MyPitch + k.noteOffset, theApp().MyVelocity);
     theApp().LastPitch = theApp().MyPitch + k.noteOffset;
-    (w.*k.litPad)().setFillColor(k.highlight);
+    paintPad((w.*k.litPad)(), highlightColour(k.litClass));
 }
 
 }  // namespace
@@ -138,7 +125,7 @@ void runKey(NALVO& w, const KeyEntry& k) {
     switch (k.action) {
     case KeyAction::Space:
         setInstrument(w);
-        centreReset(w, nullptr, nullptr);
+        centreReset(w);
         noteOff(w, theApp().LastPitch);
         break;
     case KeyAction::Note:

@@ -2,9 +2,11 @@
 // the first equal key code wins. Note keys differ only in the columns below.
 #pragma once
 
+#include "pads/colours.h"
 #include "platform/runtime.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -32,9 +34,9 @@ struct KeyEntry {
     bool setsInstrument;       // note keys and Space
     EarlyOff earlyOff;
     bool lateOff;              // note-off of LastPitch after the centre reset
-    PadAccessor replaced;      // centre pad whose reset entry the lit pad takes, or null
+    std::optional<CentrePad> replaced;  // centre pad whose reset entry the lit pad takes
     PadAccessor litPad;
-    Color highlight;
+    PitchClass litClass;       // the lit pad is painted this class's highlight colour
     std::int64_t step;         // arrows: -1 or +1
 };
 
