@@ -5,6 +5,7 @@
 #include "runtime.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,8 @@ public:
 
     // The running executable, or nothing when it cannot be found.
     std::optional<std::filesystem::path> ExecutableFile() const;
+    // Tests: replaces where ExecutableFile looks (empty function: the real one).
+    static inline std::function<std::optional<std::filesystem::path>()> executableOverride;
 
 private:
     MenuBar* menuBar_ = nullptr;

@@ -1,0 +1,63 @@
+// Start-up sequence.
+#include "app/startup.h"
+
+#include "app/MenuBar1.h"
+#include "platform/fluidsynth_output.h"
+#include "platform/noteoutput.h"
+#include "platform/window.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+namespace nalvo {
+
+App& newAppInstance() {
+    auto object = App::__Lookup().factory();
+    auto app = std::unique_ptr<App>(checkCast<App>(object.release()));
+    app->Constructor();
+    app->setMenuBar(&MenuBar1());
+    App& result = *app;
+    _RuntimeRegisterAppObject(std::move(app));
+    return result;
+}
+
+void deliverOpenEvents(Window& window) {
+    guarded("App.Event_Open", [] { theApp().Event_Open(); });
+    window.openControls();
+    window.openWindow();
+}
+
+int runProgram(int& argc, char** argv, const std::function<Window&()>& makeDefaultView,
+               const std::function<void()>& releaseDefaultView) {
+    int status = 1;
+    try {
+        newAppInstance();
+        QApplication qt(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("NALVO PRO 2018"));
+        setNoteOutput(openSoundOutput());
+        try {
+            Window& window = makeDefaultView();
+            deliverOpenEvents(window);
+            if (window.Visible()) window.qtWindow().show();
+            status = QApplication::exec();
+        } catch (...) {
+            // The window's widgets must go before the QApplication does.
+            noteOutput().allNotesOff();
+            if (releaseDefaultView) releaseDefaultView();
+            throw;
+        }
+        noteOutput().allNotesOff();
+        if (releaseDefaultView) releaseDefaultView();
+    } catch (const std::exception& e) {
+        reportUnhandled("start-up", e);
+        status = 1;
+    } catch (...) {
+        reportUnhandled("start-up");
+        status = 1;
+    }
+    setNoteOutput(nullptr);
+    _RuntimeUnregisterAppObject();
+    return status;
+}
+
+}  // namespace nalvo
