@@ -1,0 +1,213 @@
+#include "fluidsynth_output.h"
+
+#include "runtime.h"
+
+#include <fluidsynth.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <mutex>
+#include <system_error>
+
+namespace nalvo {
+
+namespace {
+
+// FluidSynth logs through process-wide hooks. Warnings and chatter are
+// dropped; real errors are collected while an output is being opened (they
+// end up in the one notice line) and go to stderr otherwise.
+std::mutex logMutex;
+std::string* logCollector = nullptr;  // guarded by logMutex
+
+void fluidLog(int level, const char* message, void*) {
+    if (level > FLUID_ERR || !message) return;
+    std::lock_guard lock(logMutex);
+    if (logCollector) {
+        if (logCollector->find(message) != std::string::npos) return;
+        if (!logCollector->empty()) *logCollector += "; ";
+        *logCollector += message;
+    } else {
+        std::fprintf(stderr, "FluidSynth: %s\n", message);
+    }
+}
+
+void quietFluidLog() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        fluid_set_log_function(FLUID_PANIC, fluidLog, nullptr);
+        fluid_set_log_function(FLUID_ERR, fluidLog, nullptr);
+        fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+        fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+        fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
+    });
+}
+
+// Collects FluidSynth's errors for the lifetime of the object.
+class LogCollector {
+public:
+    LogCollector() {
+        quietFluidLog();
+        std::lock_guard lock(logMutex);
+        logCollector = &text_;
+    }
+    ~LogCollector() {
+        std::lock_guard lock(logMutex);
+        logCollector = nullptr;
+    }
+    std::string text() const {
+        std::lock_guard lock(logMutex);
+        return text_;
+    }
+
+private:
+    std::string text_;
+};
+
+// Buffering to try, smallest first: 128 x 3 frames at 48 kHz is 8 ms.
+struct Buffering {
+    int periodSize;
+    int periods;
+};
+constexpr Buffering kBufferings[] = {{128, 3}, {256, 3}, {512, 4}, {1024, 8}};
+constexpr double kSampleRate = 48000.0;
+// Fonts above this size load their samples when a program first needs them.
+constexpr std::uintmax_t kDynamicLoadingBytes = 32u * 1024u * 1024u;
+
+constexpr int kChannel = 0;
+
+class SilentOutput final : public NoteOutput {
+public:
+    void setInstrument(std::int64_t) override {}
+    void playNote(std::int64_t, std::int64_t) override {}
+    void allNotesOff() override {}
+};
+
+}  // namespace
+
+std::optional<std::filesystem::path> findSoundFont(const std::filesystem::path& folder) {
+    for (const char* name : {"default-GM.sf2", "FluidR3_GM.sf2", "TimGM6mb.sf2"}) {
+        std::filesystem::path candidate = folder / name;
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(candidate, ec) && ::access(candidate.c_str(), R_OK) == 0) return candidate;
+    }
+    return std::nullopt;
+}
+
+FluidSynthOutput::~FluidSynthOutput() {
+    if (driver_) delete_fluid_audio_driver(driver_);
+    if (synth_) delete_fluid_synth(synth_);
+    if (settings_) delete_fluid_settings(settings_);
+}
+
+bool FluidSynthOutput::load(const std::filesystem::path& soundFont, double sampleRate, std::string& error) {
+    settings_ = new_fluid_settings();
+    if (!settings_) {
+        error = "FluidSynth cannot start";
+        return false;
+    }
+    fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate);
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(soundFont, ec);
+    if (!ec && bytes > kDynamicLoadingBytes) fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
+    synth_ = new_fluid_synth(settings_);
+    if (!synth_) {
+        error = "FluidSynth cannot start";
+        return false;
+    }
+    if (fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
+        error = "cannot load the SoundFont " + soundFont.string();
+        return false;
+    }
+    fluid_synth_bank_select(synth_, kChannel, 0);
+    fluid_synth_program_change(synth_, kChannel, 0);
+    return true;
+}
+
+std::unique_ptr<FluidSynthOutput> FluidSynthOutput::openRender(const std::filesystem::path& soundFont,
+                                                               std::string& error, double sampleRate) {
+    LogCollector log;
+    std::unique_ptr<FluidSynthOutput> out(new FluidSynthOutput);
+    if (!out->load(soundFont, sampleRate, error)) {
+        if (!log.text().empty()) error += " (" + log.text() + ")";
+        return nullptr;
+    }
+    return out;
+}
+
+std::unique_ptr<FluidSynthOutput> FluidSynthOutput::openAudio(const std::filesystem::path& soundFont,
+                                                              std::string& error,
+                                                              const std::vector<std::string>& drivers) {
+    LogCollector log;
+    std::unique_ptr<FluidSynthOutput> out(new FluidSynthOutput);
+    if (!out->load(soundFont, kSampleRate, error)) {
+        if (!log.text().empty()) error += " (" + log.text() + ")";
+        return nullptr;
+    }
+    for (const std::string& driver : drivers) {
+        if (fluid_settings_setstr(out->settings_, "audio.driver", driver.c_str()) == FLUID_FAILED) continue;
+        for (const Buffering& b : kBufferings) {
+            fluid_settings_setint(out->settings_, "audio.period-size", b.periodSize);
+            fluid_settings_setint(out->settings_, "audio.periods", b.periods);
+            out->driver_ = new_fluid_audio_driver(out->settings_, out->synth_);
+            if (out->driver_) {
+                out->periodSize_ = b.periodSize;
+                out->periods_ = b.periods;
+                return out;
+            }
+        }
+    }
+    error = "no audio device";
+    if (!log.text().empty()) error += " (FluidSynth: " + log.text() + ")";
+    return nullptr;
+}
+
+void FluidSynthOutput::setInstrument(std::int64_t instrument) {
+    if (instrument < 0 || instrument > 127) return;
+    fluid_synth_program_change(synth_, kChannel, static_cast<int>(instrument));
+}
+
+void FluidSynthOutput::playNote(std::int64_t note, std::int64_t velocity) {
+    if (note < 0 || note > 127) return;
+    if (velocity > 0) {
+        fluid_synth_noteon(synth_, kChannel, static_cast<int>(note), static_cast<int>(std::min<std::int64_t>(velocity, 127)));
+    } else {
+        // A note-off for a note that does not sound fails quietly.
+        fluid_synth_noteoff(synth_, kChannel, static_cast<int>(note));
+    }
+}
+
+void FluidSynthOutput::allNotesOff() {
+    fluid_synth_all_sounds_off(synth_, kChannel);
+}
+
+void FluidSynthOutput::render(int frames, std::vector<float>& out) {
+    frames = std::max(frames, 0);
+    out.assign(static_cast<std::size_t>(frames) * 2, 0.0f);
+    if (frames > 0) fluid_synth_write_float(synth_, frames, out.data(), 0, 2, out.data(), 1, 2);
+}
+
+int FluidSynthOutput::activeVoiceCount() const {
+    return fluid_synth_get_active_voice_count(synth_);
+}
+
+int FluidSynthOutput::currentProgram() const {
+    int sfont = 0, bank = 0, program = -1;
+    if (fluid_synth_get_program(synth_, kChannel, &sfont, &bank, &program) == FLUID_FAILED) return -1;
+    return program;
+}
+
+std::shared_ptr<NoteOutput> openSoundOutput(const SoundSetup& setup) {
+    const auto font = findSoundFont(setup.soundFontFolder);
+    if (!font) {
+        printNotice("No sound: no General MIDI SoundFont (default-GM.sf2, FluidR3_GM.sf2 or TimGM6mb.sf2) in " +
+                    setup.soundFontFolder.string() + "; install timgm6mb-soundfont. Playing silently.");
+        return std::make_shared<SilentOutput>();
+    }
+    std::string error;
+    if (auto out = FluidSynthOutput::openAudio(*font, error, setup.drivers)) return out;
+    printNotice("No sound: " + error + ". Playing silently.");
+    return std::make_shared<SilentOutput>();
+}
+
+}  // namespace nalvo
