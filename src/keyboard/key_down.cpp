@@ -2,7 +2,7 @@
 // keyboards, Space to silence and the arrows to step pitch and velocity.
 #include "keyboard/key_table.h"
 
-#include "app/App.h"
+#include "controls/play.h"
 #include "window/NALVO.h"
 
 #include <array>
@@ -73,22 +73,19 @@ const std::array<KeyEntry, 40> kKeys{{
     arrow(31, KeyAction::VelocityStep, +1),
 }};
 
-void noteOff(NALVO& w, std::int64_t note) { w.NotePlayer1().PlayNote(note, 0); }
-void setInstrument(NALVO& w) { w.NotePlayer1().setInstrument(theApp().MyInstrument); }
-
 void noteBlock(NALVO& w, const KeyEntry& k) {
-    if (k.setsInstrument) setInstrument(w);
-    if (k.earlyOff == EarlyOff::LastPitch) noteOff(w, theApp().LastPitch);
-    if (k.earlyOff == EarlyOff::Note60) noteOff(w, 60);
+    if (k.setsInstrument) setInstrumentFromApp(w);
+    if (k.earlyOff == EarlyOff::LastPitch) noteOffLastPitch(w);
+    if (k.earlyOff == EarlyOff::Note60) w.NotePlayer1().PlayNote(60, 0);
     if (k.replaced) {
         const ReplacedEntry entry{*k.replaced, (w.*k.litPad)()};
         centreReset(w, &entry);
     } else {
         centreReset(w);
     }
-    if (k.lateOff) noteOff(w, theApp().LastPitch);
-    w.NotePlayer1().PlayNote(theApp().MyPitch + k.noteOffset, theApp().MyVelocity);
-    theApp().LastPitch = theApp().MyPitch + k.noteOffset;
+    if (k.lateOff) noteOffLastPitch(w);
+    noteOnAt(w, k.noteOffset);
+    rememberNote(k.noteOffset);
     paintPad((w.*k.litPad)(), highlightColour(k.litClass));
 }
 
@@ -124,9 +121,9 @@ const KeyEntry* findKey(char32_t code) {
 void runKey(NALVO& w, const KeyEntry& k) {
     switch (k.action) {
     case KeyAction::Space:
-        setInstrument(w);
+        setInstrumentFromApp(w);
         centreReset(w);
-        noteOff(w, theApp().LastPitch);
+        noteOffLastPitch(w);
         break;
     case KeyAction::Note:
         noteBlock(w, k);

@@ -1,16 +1,14 @@
 // The piano keys' mouse-down handlers: one form, the note offset per key.
 #include "piano/piano_keys.h"
 
-#include "app/App.h"
+#include "controls/play.h"
 #include "window/NALVO.h"
 
 namespace nalvo {
 
 bool pressPianoKey(NALVO& w, std::int64_t noteOffset) {
-    w.NotePlayer1().setInstrument(theApp().MyInstrument);
-    w.NotePlayer1().PlayNote(theApp().LastPitch, 0);
-    w.NotePlayer1().PlayNote(theApp().MyPitch + noteOffset, theApp().MyVelocity);
-    theApp().LastPitch = theApp().MyPitch + noteOffset;
+    setInstrumentFromApp(w);
+    playStep(w, noteOffset);
     return false;
 }
 
