@@ -9,7 +9,10 @@
 #include "window/nalvo_tables.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace nalvo {
 
@@ -45,21 +48,11 @@ public:
     NALVO_HANDLERS(NALVO_DECLARE_HANDLER)
 #undef NALVO_DECLARE_HANDLER
 
-    // Menu-item accessors (nothing in the program calls them).
-    MenuItem& UntitledMenu2();
-    MenuItem& EditMenu();
-    AppleMenuItem& UntitledMenu3();
-    MenuItem& UntitledMenu4();
-    MenuItem& EditClear();
-    MenuItem& EditPaste();
-    MenuItem& EditCopy();
-    MenuItem& EditCut();
-    MenuItem& UntitledMenu0();
-    MenuItem& EditUndo();
-    MenuItem& FileMenu();
-    MenuItem& UntitledMenu5();
-    QuitMenuItem& FileQuit();
-    MenuItem& UntitledMenu1();
+    // Menu-item accessors (nothing in the program calls them): the item of
+    // that name in the window's menu bar; NilObjectException without one.
+#define NALVO_DECLARE_MENU_ACCESSOR(name, cls) cls& name();
+    NALVO_MENU_ITEMS(NALVO_DECLARE_MENU_ACCESSOR)
+#undef NALVO_DECLARE_MENU_ACCESSOR
 
     // Window events and helpers.
     bool Event_KeyDown(const std::string& key);
@@ -69,13 +62,41 @@ public:
 
     // The record button's state; False in a new window.
     bool REC = false;
+
+    // Test hook: called with the handler's name and its sender each time a
+    // handler member runs (through a delegate or by name), before its body.
+    static inline std::function<void(std::string_view handler, Object& sender)> handlerObserver;
 };
+
+// The window's own timer class, made for `Mytimer` alone: a Timer that is a
+// member of the window. Its constructor does nothing.
+class NALVOTimer : public Timer {
+public:
+    static const char* className() { return "NALVO.Mytimer"; }
+    static const ClassTable& __Lookup();
+    const ClassTable& classTable() const override { return __Lookup(); }
+    void Constructor() {}
+};
+
+// The 88 layout records (content bytes, without the storage prefix).
+// The window's record.
+std::string_view windowRecord();
+// The record of the control of that name; KeyNotFoundException for another name.
+std::string_view layoutRecord(std::string_view controlName);
+// The 88 stored texts one after another, each on a 16-byte boundary, the gaps
+// zero: the window's first, then the controls' in creation order.
+std::string_view storedLayoutTexts();
+// Where each stored text starts in storedLayoutTexts() (88 offsets).
+const std::vector<std::size_t>& storedLayoutOffsets();
+// The instrument popup's rows: 128 lines separated by CR.
+std::string_view instrumentList();
 
 // The default window: the existing one, or a new one built now.
 NALVO& defaultWindow();
 // The existing default window, or null.
 NALVO* existingDefaultWindow();
-// Forgets the default window (tests); the caller owns what it destroys.
+// Destroys the default window, if any (tests and shutdown; call it while the
+// Qt application still exists).
 void resetDefaultWindow();
 
 }  // namespace nalvo

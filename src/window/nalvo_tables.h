@@ -184,3 +184,20 @@
     X(PitchBar, Open, 2, ScrollBar) \
     X(PitchBar, ValueChanged, 20, ScrollBar) \
 
+// The window's menu-item accessors in class-table order (item name, class).
+#define NALVO_MENU_ITEMS(X) \
+    X(UntitledMenu2, MenuItem) \
+    X(EditMenu, MenuItem) \
+    X(UntitledMenu3, AppleMenuItem) \
+    X(UntitledMenu4, MenuItem) \
+    X(EditClear, MenuItem) \
+    X(EditPaste, MenuItem) \
+    X(EditCopy, MenuItem) \
+    X(EditCut, MenuItem) \
+    X(UntitledMenu0, MenuItem) \
+    X(EditUndo, MenuItem) \
+    X(FileMenu, MenuItem) \
+    X(UntitledMenu5, MenuItem) \
+    X(FileQuit, QuitMenuItem) \
+    X(UntitledMenu1, MenuItem) \
+
