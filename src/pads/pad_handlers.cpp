@@ -4,7 +4,7 @@
 // moment its step needs it, and every control is fetched through its accessor
 // at each use. A step that throws ends the handler; what earlier steps did
 // stays done, and the exception goes to the event guard.
-#include "app/App.h"
+#include "controls/play.h"
 #include "pads/colours.h"
 #include "window/NALVO.h"
 
@@ -16,33 +16,10 @@ namespace {
 
 using PadAccessor = Oval& (NALVO::*)();
 
-// ---- Steps shared by the four kinds -------------------------------------
-
-void setInstrument(NALVO& w) {
-    NotePlayer& player = w.NotePlayer1();
-    player.setInstrument(theApp().MyInstrument);
-}
-
-void noteOffLastPitch(NALVO& w) {
-    NotePlayer& player = w.NotePlayer1();
-    player.PlayNote(theApp().LastPitch, 0);
-}
-
+// The play step's pieces (instrument, note-off of LastPitch, note-on,
+// remembering the note) are shared with every way of playing; the pads put
+// their paints and extra note-offs between them.
 void noteOff(NALVO& w, std::int64_t note) { w.NotePlayer1().PlayNote(note, 0); }
-
-// MyPitch is read before MyVelocity.
-void noteOn(NALVO& w, std::int64_t offset) {
-    NotePlayer& player = w.NotePlayer1();
-    const std::int64_t note = theApp().MyPitch + offset;
-    const std::int64_t velocity = theApp().MyVelocity;
-    player.PlayNote(note, velocity);
-}
-
-// MyPitch read again: the note is recomputed, not carried over from the note-on.
-void storeLastPitch(std::int64_t offset) {
-    const std::int64_t note = theApp().MyPitch + offset;
-    theApp().LastPitch = note;
-}
 
 // ---- The four kinds ------------------------------------------------------
 
@@ -55,12 +32,12 @@ struct CentreNaturalPad {
 };
 
 bool centreNaturalPad(NALVO& w, const CentreNaturalPad& row) {
-    setInstrument(w);
+    setInstrumentFromApp(w);
     centreReset(w);
     noteOffLastPitch(w);
-    noteOn(w, row.offset);
+    noteOnAt(w, row.offset);
     paintPad((w.*row.pad)(), highlightColour(row.pitchClass));
-    storeLastPitch(row.offset);
+    rememberNote(row.offset);
     return false;
 }
 
@@ -77,9 +54,9 @@ bool centreSharpPad(NALVO& w, const CentreSharpPad& row) {
     noteOffLastPitch(w);
     centreReset(w);
     if (row.secondNoteOff) noteOffLastPitch(w);
-    noteOn(w, row.offset);
+    noteOnAt(w, row.offset);
     paintPad((w.*row.pad)(), highlightColour(PitchClass::Sharp));
-    storeLastPitch(row.offset);
+    rememberNote(row.offset);
     return false;
 }
 
@@ -94,14 +71,14 @@ struct OuterNaturalPad {
 };
 
 bool outerNaturalPad(NALVO& w, Oval& sender, const OuterNaturalPad& row) {
-    setInstrument(w);
+    setInstrumentFromApp(w);
     noteOffLastPitch(w);
     const ReplacedEntry entry{row.replaced, sender};
     centreReset(w, &entry);
     noteOffLastPitch(w);
-    noteOn(w, row.offset);
+    noteOnAt(w, row.offset);
     paintPad(sender, highlightColour(row.pitchClass));
-    storeLastPitch(row.offset);
+    rememberNote(row.offset);
     return false;
 }
 
@@ -122,9 +99,9 @@ bool outerSharpPad(NALVO& w, Oval& sender, const OuterSharpPad& row) {
     centreReset(w);
     paintPad(sender, highlightColour(PitchClass::Sharp));
     if (row.silences60First) noteOffLastPitch(w);
-    noteOn(w, row.offset);
+    noteOnAt(w, row.offset);
     paintPad(sender, baseColour(PitchClass::Sharp));
-    storeLastPitch(row.offset);
+    rememberNote(row.offset);
     return false;
 }
 
