@@ -2,6 +2,7 @@
 
 #include "runtime.h"
 
+#include <dlfcn.h>
 #include <fluidsynth.h>
 #include <unistd.h>
 
@@ -32,9 +33,21 @@ void fluidLog(int level, const char* message, void*) {
     }
 }
 
+// ALSA prints its own lines for every device it fails to open. FluidSynth
+// already reports the failure, so ALSA's library is told to keep quiet. It
+// is reached through the loader (FluidSynth links it) to need no headers.
+extern "C" void quietAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+void quietAlsa() {
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    if (auto set = reinterpret_cast<SetHandler>(::dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler"))) set(quietAlsaError);
+}
+
 void quietFluidLog() {
     static std::once_flag once;
     std::call_once(once, [] {
+        quietAlsa();
         fluid_set_log_function(FLUID_PANIC, fluidLog, nullptr);
         fluid_set_log_function(FLUID_ERR, fluidLog, nullptr);
         fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
