@@ -86,9 +86,17 @@ public:
     void setEnabled(bool v);
     std::string InitialParent;  // stored, never used to re-parent
 
+    // Parents the widget to the window's content area, shows it as Visible
+    // says and raises it above the controls attached before it.
+    void attachTo(QWidget& parent);
+    // Applies the stored TextFont, TextSize, Bold, Italic and Underline.
+    void applyFont();
+
 protected:
     virtual std::unique_ptr<QWidget> makeWidget() = 0;
     void syncGeometry();
+    // Called after the box changed and the widget was moved.
+    virtual void geometryChanged() {}
 
 private:
     std::unique_ptr<QWidget> widget_;
@@ -164,6 +172,8 @@ public:
 protected:
     void connectWidget(QWidget* w);  // user changes on the widget -> setValue
     void syncWidget();
+    void syncWidget(QWidget* w);
+    void geometryChanged() override;  // upright when taller than wide
 
 private:
     std::int64_t min_ = 0, max_ = 100, value_ = 0, lineStep_ = 1, pageStep_ = 20;
@@ -208,6 +218,7 @@ protected:
     std::unique_ptr<QWidget> makeWidget() override;
 
 private:
+    void syncWidget(QWidget* w) const;
     std::string initialValue_;
     std::vector<std::string> rows_;
     std::int64_t listIndex_ = -1;
@@ -238,6 +249,8 @@ public:
 
     const std::string& Text() const { return text_; }
     void setText(std::string text);
+    // Applies the stored TextColor and BackColor.
+    void applyColors();
 
 protected:
     std::unique_ptr<QWidget> makeWidget() override;

@@ -83,7 +83,9 @@ public:
     QWidget& contentArea() const { return *content_; }
 
     // Called with each control's name just before its constructor runs
-    // (tests inject creation failures through it).
+    // (tests inject creation failures through it). The framework does not
+    // call it itself: the system's creation step calls it, right before it
+    // runs a control's constructor.
     static inline std::function<void(std::string_view name)> beforeConstruct;
 
     // The hook of the window's event table with that name, or null.
@@ -103,6 +105,8 @@ private:
     std::string title_;
     Color backColor_{};
     bool hasBackColor_ = false, visible_ = false, resizeable_ = true;
+    bool built_ = false;  // Constructor has run: Visible now shows and hides
+    void applySize();
     class KeyFilter;
     std::unique_ptr<KeyFilter> keyFilter_;
 };
