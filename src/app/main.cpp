@@ -3,7 +3,8 @@
 #include "window/NALVO.h"
 
 int main(int argc, char** argv) {
-    return nalvo::runProgram(
-        argc, argv, []() -> nalvo::Window& { return nalvo::defaultWindow(); },
-        [] { delete nalvo::existingDefaultWindow(); nalvo::resetDefaultWindow(); });
+    nalvo::ProgramParts parts;
+    parts.makeDefaultView = []() -> nalvo::Window& { return nalvo::defaultWindow(); };
+    parts.releaseDefaultView = [] { nalvo::resetDefaultWindow(); };
+    return nalvo::runProgram(argc, argv, parts);
 }

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QMainWindow>
 
+#include <optional>
+
 namespace nalvo {
 
 App& newAppInstance() {
@@ -27,27 +29,29 @@ void deliverOpenEvents(Window& window) {
     window.openWindow();
 }
 
-int runProgram(int& argc, char** argv, const std::function<Window&()>& makeDefaultView,
-               const std::function<void()>& releaseDefaultView) {
+int runProgram(int& argc, char** argv, const ProgramParts& parts) {
     int status = 1;
     try {
         newAppInstance();
-        QApplication qt(argc, argv);
+        std::optional<QApplication> ownQt;
+        if (!QApplication::instance()) ownQt.emplace(argc, argv);
         QApplication::setApplicationName(QStringLiteral("NALVO PRO 2018"));
-        setNoteOutput(openSoundOutput());
+        setNoteOutput(parts.openOutput ? parts.openOutput() : openSoundOutput());
+        // The window's widgets must go before the QApplication does.
+        auto release = [&] {
+            noteOutput().allNotesOff();
+            if (parts.releaseDefaultView) parts.releaseDefaultView();
+        };
         try {
-            Window& window = makeDefaultView();
+            Window& window = parts.makeDefaultView();
             deliverOpenEvents(window);
             if (window.Visible()) window.qtWindow().show();
             status = QApplication::exec();
         } catch (...) {
-            // The window's widgets must go before the QApplication does.
-            noteOutput().allNotesOff();
-            if (releaseDefaultView) releaseDefaultView();
+            release();
             throw;
         }
-        noteOutput().allNotesOff();
-        if (releaseDefaultView) releaseDefaultView();
+        release();
     } catch (const std::exception& e) {
         reportUnhandled("start-up", e);
         status = 1;

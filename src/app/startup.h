@@ -4,10 +4,12 @@
 #include "app/App.h"
 
 #include <functional>
+#include <memory>
 
 namespace nalvo {
 
 class Window;
+class NoteOutput;
 
 // Early start-up: creates the App object, runs its constructor, installs the
 // shared menu bar on it and registers it. Returns the registered object.
@@ -18,12 +20,20 @@ App& newAppInstance();
 // Each runs guarded: a failing handler is reported and the others still run.
 void deliverOpenEvents(Window& window);
 
-// The program: early start-up, the QApplication, the default window built by
-// `makeDefaultView`, the Open events, the event loop. Installs the sound
-// output. Returns the event loop's status (0) after a normal quit, with every
-// note silenced; a start-up failure prints one line and returns 1.
-// `releaseDefaultView` destroys the window before the QApplication goes.
-int runProgram(int& argc, char** argv, const std::function<Window&()>& makeDefaultView,
-               const std::function<void()>& releaseDefaultView);
+// What the program plugs into start-up.
+struct ProgramParts {
+    // Builds (or finds) the default window.
+    std::function<Window&()> makeDefaultView;
+    // Destroys the default window; runs before the QApplication goes.
+    std::function<void()> releaseDefaultView;
+    // The note output to install; empty: FluidSynth (silent when it cannot start).
+    std::function<std::shared_ptr<NoteOutput>()> openOutput;
+};
+
+// The program: early start-up, the QApplication (an existing one is used),
+// the note output, the default window, the Open events, the event loop.
+// Returns the event loop's status (0) after a normal quit, with every note
+// silenced; a start-up failure is reported in one line and returns 1.
+int runProgram(int& argc, char** argv, const ProgramParts& parts);
 
 }  // namespace nalvo
