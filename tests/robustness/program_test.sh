@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb in an installed layout of its own
+# (PREFIX/bin/nalvo, PREFIX/Resources) and checks how it starts, what it
+# prints, that it keeps running and that Ctrl+Q ends it with status 0.
+#
+#   program_test.sh NALVO_BINARY CASE
+#
+# Cases:
+#   end_to_end             scripts in place, no audio device: the one sound
+#                          notice, REC starts NALVOTWO.scpt, Ctrl+Q quits
+#   no_soundfont           an empty SoundFont folder: one notice naming it
+#   no_resources           no Resources/ folder: REC prints one line
+#   script_not_executable  the scripts lack the execute bit: REC prints one line
+# Exit 77 (skipped) when Xvfb or xdotool is missing, or when the case needs
+# a private mount namespace that cannot be had.
+set -uo pipefail
+
+binary=$1
+case_name=$2
+for tool in Xvfb xdotool; do
+    command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAILED ($case_name): $*"
+    echo "--- stderr of the program:"; cat "$work/stderr" 2>/dev/null
+    echo "--- stdout of the program:"; cat "$work/stdout" 2>/dev/null
+    exit 1
+}
+
+# The installed layout.
+prefix=$work/prefix
+mkdir -p "$prefix/bin"
+cp "$binary" "$prefix/bin/nalvo"
+if [ "$case_name" != no_resources ]; then
+    mkdir -p "$prefix/Resources"
+    for script in NALVOONE NALVOTWO; do
+        printf '#!/bin/sh\necho "$0" >>"%s/ran"\n' "$work" >"$prefix/Resources/$script.scpt"
+        chmod 755 "$prefix/Resources/$script.scpt"
+    done
+    [ "$case_name" = script_not_executable ] && chmod 644 "$prefix/Resources"/*.scpt
+fi
+
+# No audio device, whatever the machine has: no PulseAudio server and an
+# ALSA default device on a card that does not exist.
+mkdir -p "$work/home"
+printf 'pcm.!default { type hw card 31 }\nctl.!default { type hw card 31 }\n' >"$work/home/.asoundrc"
+export HOME=$work/home PULSE_SERVER=unix:$work/no-pulse XDG_RUNTIME_DIR=$work
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY SESSION_MANAGER
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$work/display")
+
+if [ "$case_name" = no_soundfont ]; then
+    mkdir -p "$work/empty-sf2"
+    if [ "$(id -u)" != 0 ] || ! unshare -m true 2>/dev/null; then
+        echo "skipped: no private mount namespace to hide the SoundFonts"; exit 77
+    fi
+    unshare -m sh -c 'mount --bind "$1" /usr/share/sounds/sf2 && exec "$2"' sh "$work/empty-sf2" "$prefix/bin/nalvo" \
+        >"$work/stdout" 2>"$work/stderr" &
+else
+    "$prefix/bin/nalvo" >"$work/stdout" 2>"$work/stderr" &
+fi
+pid=$!
+
+wid=
+for _ in $(seq 1500); do
+    wid=$(xdotool search --onlyvisible --name '^NALVO PRO 2018$' 2>/dev/null | head -n1)
+    [ -n "$wid" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended before its window showed"
+    sleep 0.01
+done
+[ -n "$wid" ] || fail "no window titled \"NALVO PRO 2018\" within 15 s"
+
+alive() { sleep 0.5; kill -0 "$pid" 2>/dev/null || fail "the program ended: $1"; }
+lines() { grep -c '' "$work/stderr"; }
+alive "right after start-up"
+
+# The sound notice: none when sound works, else one line.
+case $case_name in
+no_soundfont)
+    [ "$(lines)" = 1 ] || fail "expected one notice line, got $(lines)"
+    grep -q 'SoundFont' "$work/stderr" || fail "the notice does not name the missing SoundFont"
+    ;;
+*)
+    [ "$(lines)" = 1 ] || fail "expected the one sound notice, got $(lines) lines"
+    grep -q 'audio device' "$work/stderr" || fail "the notice does not name the missing audio device"
+    ;;
+esac
+
+# REC: PushButton2, 304,24 97x39 in the 1050x500 content area at the
+# window's bottom (above it only the menu bar).
+height=$(xdotool getwindowgeometry "$wid" | awk '/Geometry:/ { split($2, g, "x"); print g[2] }')
+xdotool mousemove --window "$wid" 352 $(( height - 500 + 43 )) click 1
+before=$(lines)
+alive "after the REC click"
+case $case_name in
+end_to_end)
+    for _ in $(seq 100); do [ -s "$work/ran" ] && break; sleep 0.05; done
+    grep -q 'NALVOTWO.scpt$' "$work/ran" 2>/dev/null || fail "REC did not start Resources/NALVOTWO.scpt"
+    [ "$(lines)" = 1 ] || fail "REC printed something"
+    ;;
+no_resources | script_not_executable)
+    sleep 0.3
+    [ "$(lines)" = 2 ] || fail "expected one line for the script that cannot run, got $(( $(lines) - 1 ))"
+    tail -n1 "$work/stderr" | grep -qi 'script' || fail "the line does not speak of the script"
+    [ ! -e "$work/ran" ] || fail "a script ran"
+    ;;
+esac
+
+# Quit with Ctrl+Q.
+xdotool mousemove --window "$wid" 20 $(( height - 20 ))
+xdotool windowfocus --sync "$wid" 2>/dev/null
+xdotool key --clearmodifiers ctrl+q
+for _ in $(seq 500); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
+kill -0 "$pid" 2>/dev/null && fail "Ctrl+Q did not end the program"
+wait "$pid"
+status=$?
+pid=
+[ "$status" = 0 ] || fail "exit status $status"
+[ ! -s "$work/stdout" ] || fail "the program wrote to stdout"
+case $case_name in
+no_soundfont) want=1 ;;
+end_to_end) want=1 ;;
+*) want=2 ;;
+esac
+[ "$(lines)" = $want ] || fail "quitting printed more lines"
+echo "passed ($case_name): $(lines) expected line(s) on stderr"
+sed 's/^/  /' "$work/stderr"
