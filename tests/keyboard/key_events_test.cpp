@@ -1,0 +1,134 @@
+// Real key events on the offscreen window: Qt key presses and input-method
+// commits reach the key-down handler whichever control was clicked last.
+#include "keyboard/event_log.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QMainWindow>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace nalvo {
+namespace {
+
+constexpr Playing kStart{.instrument = 5, .pitch = 24, .velocity = 100, .lastPitch = 7};
+
+class KeyEvents : public LoggedWindow {
+protected:
+    void SetUp() override {
+        LoggedWindow::SetUp();
+        QApplication::setActiveWindow(&window().qtWindow());
+    }
+    // Where the platform sends a key press: an open popup, else the focus
+    // widget, else the window.
+    QWidget* target() {
+        if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+        if (QWidget* focus = QApplication::focusWidget()) return focus;
+        return &window().qtWindow();
+    }
+    void type(char c) { QTest::keyClick(target(), c); }
+    void type(Qt::Key k) { QTest::keyClick(target(), k); }
+};
+
+TEST_F(KeyEvents, LettersDigitsAndSpaceReachTheHandler) {
+    start(kStart);
+    type('x');
+    Lines log = take();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front(), "instrument 5");
+    EXPECT_EQ(app().LastPitch, 84);
+
+    type('2');
+    EXPECT_EQ(app().LastPitch, 97);
+    take();
+    type(' ');
+    log = take();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "off 97");
+    EXPECT_EQ(log.size(), 15u);
+
+    start(kStart);
+    type('a');
+    type('1');
+    EXPECT_EQ(take(), Lines{});
+}
+
+TEST_F(KeyEvents, ArrowKeysGiveTheirCodes) {
+    type(Qt::Key_Left);
+    EXPECT_EQ(app().MyPitch, -12);
+    type(Qt::Key_Right);
+    type(Qt::Key_Right);
+    EXPECT_EQ(app().MyPitch, 12);
+    type(Qt::Key_Up);
+    EXPECT_EQ(app().MyVelocity, 118);
+    type(Qt::Key_Down);
+    type(Qt::Key_Down);
+    EXPECT_EQ(app().MyVelocity, 106);
+    EXPECT_EQ(take(), Lines{});
+}
+
+TEST_F(KeyEvents, AnInputMethodCommitIsAKey) {
+    start(kStart);
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("\u00DB"));
+    QApplication::sendEvent(target(), &commit);
+    EXPECT_EQ(app().LastPitch, 100);
+    EXPECT_EQ(window().Oval12().FillColor(), RGB(160, 32, 255));
+}
+
+// After a click on any control of the bar, keys still play: Space starts no
+// button, the arrows move no bar and no popup row.
+TEST_F(KeyEvents, KeysStillPlayAfterClickingEachControl) {
+    struct Clicked {
+        const char* name;
+        RectControl& (*control)(NALVO&);
+    };
+    const Clicked controls[] = {
+        {"PushButton1", [](NALVO& w) -> RectControl& { return w.PushButton1(); }},
+        {"PushButton2", [](NALVO& w) -> RectControl& { return w.PushButton2(); }},
+        {"MusicPopupMenu", [](NALVO& w) -> RectControl& { return w.MusicPopupMenu(); }},
+        {"PitchBar", [](NALVO& w) -> RectControl& { return w.PitchBar(); }},
+        {"VeclotityBar", [](NALVO& w) -> RectControl& { return w.VeclotityBar(); }},
+    };
+    for (const Clicked& c : controls) {
+        SCOPED_TRACE(c.name);
+        click(c.control(window()));
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        QApplication::processEvents();
+
+        const std::string caption = window().PushButton2().Caption();
+        const bool rec = window().REC;
+        const std::size_t scriptRuns = scripts().runs().size();
+        const std::int64_t pitchBar = window().PitchBar().Value();
+        const std::int64_t velocityBar = window().VeclotityBar().Value();
+        const std::int64_t row = window().MusicPopupMenu().ListIndex();
+        window().PitchSlider().setValue(5);
+        window().VelocitySlider().setValue(8);
+
+        start(kStart);
+        type(' ');
+        EXPECT_EQ(take().size(), 15u);  // instrument, 13 paints, note-off: no random notes
+        EXPECT_EQ(window().PushButton2().Caption(), caption);
+        EXPECT_EQ(window().REC, rec);
+        EXPECT_EQ(scripts().runs().size(), scriptRuns);
+
+        type('z');
+        EXPECT_EQ(app().LastPitch, kStart.pitch + 59);
+        type('p');
+        EXPECT_EQ(app().LastPitch, kStart.pitch + 88);
+
+        for (Qt::Key k : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down})
+            type(k);
+        EXPECT_EQ(window().PitchSlider().Value(), 6);
+        EXPECT_EQ(window().VelocitySlider().Value(), 9);
+        EXPECT_EQ(app().MyPitch, 12);
+        EXPECT_EQ(app().MyVelocity, 106);
+        EXPECT_EQ(window().PitchBar().Value(), pitchBar);
+        EXPECT_EQ(window().VeclotityBar().Value(), velocityBar);
+        EXPECT_EQ(window().MusicPopupMenu().ListIndex(), row);
+    }
+}
+
+}  // namespace
+}  // namespace nalvo

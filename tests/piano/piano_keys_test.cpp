@@ -1,0 +1,166 @@
+// The piano keys: each key's bound handler and its log, and clicks through
+// Qt on the keyboard as the window stacks it.
+#include "keyboard/event_log.h"
+
+#include <QPoint>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace nalvo {
+namespace {
+
+constexpr Playing kStart{.instrument = 5, .pitch = 24, .velocity = 100, .lastPitch = 7};
+
+struct Key {
+    const char* name;
+    int offset;
+    int left, top, width, height;
+    int stacking;  // higher lies above
+};
+
+const std::array<Key, 40> kKeys{{
+    {"Rectangle22", 48, 0, 424, 50, 76, 36},    {"Rectangle44", 49, 33, 417, 30, 46, 40},
+    {"Rectangle41", 50, 50, 424, 50, 76, 37},   {"Rectangle45", 51, 90, 424, 30, 43, 39},
+    {"Rectangle42", 52, 100, 424, 50, 76, 38},  {"Rectangle30", 53, 144, 424, 50, 76, 24},
+    {"Rectangle35", 54, 177, 424, 30, 43, 28},  {"Rectangle32", 55, 194, 424, 50, 76, 26},
+    {"Rectangle36", 56, 231, 424, 30, 43, 29},  {"Rectangle31", 57, 244, 424, 50, 76, 25},
+    {"Rectangle14", 58, 283, 424, 30, 43, 30},  {"Rectangle33", 59, 290, 424, 54, 76, 27},
+    {"Rectangle1", 60, 344, 424, 50, 76, 2},    {"Rectangle9", 61, 379, 424, 30, 43, 15},
+    {"Rectangle2", 62, 394, 424, 49, 76, 3},    {"Rectangle10", 63, 431, 424, 30, 43, 10},
+    {"Rectangle3", 64, 444, 424, 50, 76, 4},    {"Rectangle4", 65, 494, 424, 50, 76, 5},
+    {"Rectangle11", 66, 528, 424, 30, 43, 11},  {"Rectangle6", 67, 542, 424, 49, 76, 7},
+    {"Rectangle12", 68, 573, 424, 30, 43, 12},  {"Rectangle5", 69, 589, 424, 49, 76, 6},
+    {"Rectangle13", 70, 625, 424, 30, 43, 14},  {"Rectangle7", 71, 635, 424, 49, 76, 8},
+    {"Rectangle8", 72, 683, 424, 49, 76, 9},    {"Rectangle18", 73, 720, 424, 30, 43, 20},
+    {"Rectangle15", 74, 727, 424, 49, 76, 16},  {"Rectangle21", 75, 765, 424, 30, 43, 32},
+    {"Rectangle19", 63, 769, 424, 30, 43, 18},  {"Rectangle20", 61, 769, 424, 30, 43, 19},
+    {"Rectangle16", 76, 774, 424, 49, 76, 17},  {"Rectangle17", 77, 820, 424, 50, 76, 13},
+    {"Rectangle39", 78, 854, 424, 30, 43, 33},  {"Rectangle23", 79, 865, 424, 50, 76, 1},
+    {"Rectangle25", 80, 896, 424, 30, 43, 22},  {"Rectangle24", 81, 914, 424, 49, 76, 21},
+    {"Rectangle38", 82, 941, 424, 30, 43, 31},  {"Rectangle26", 83, 959, 424, 49, 76, 23},
+    {"Rectangle27", 84, 1006, 424, 49, 76, 34}, {"Rectangle40", 85, 1025, 424, 30, 43, 35},
+}};
+
+bool contains(const Key& k, int x, int y) {
+    return x >= k.left && x < k.left + k.width && y >= k.top && y < k.top + k.height;
+}
+
+// The key that a press at (x, y) reaches, or null.
+const Key* keyAt(int x, int y) {
+    const Key* top = nullptr;
+    for (const Key& k : kKeys)
+        if (contains(k, x, y) && (!top || k.stacking > top->stacking)) top = &k;
+    return top;
+}
+
+Lines pianoLog(const Playing& s, int offset) {
+    const std::int64_t note = s.pitch + offset;
+    return {"instrument " + std::to_string(s.instrument), "off " + std::to_string(s.lastPitch),
+            "on " + std::to_string(note) + " " + std::to_string(s.velocity), "store " + std::to_string(note)};
+}
+
+class PianoKeys : public LoggedWindow {
+protected:
+    Rectangle& key(const char* name) { return notNil(checkCast<Rectangle>(window()._ControlByName(name)), name); }
+    // A press through Qt at a point of the window's content area.
+    void pressAt(int x, int y) {
+        QWidget& content = window().contentArea();
+        QWidget* hit = content.childAt(x, y);
+        if (!hit) return;
+        QTest::mousePress(hit, Qt::LeftButton, Qt::NoModifier, hit->mapFrom(&content, QPoint(x, y)));
+        QTest::mouseRelease(hit, Qt::LeftButton, Qt::NoModifier, hit->mapFrom(&content, QPoint(x, y)));
+    }
+};
+
+TEST_F(PianoKeys, EveryKeysBoundHandlerPlaysItsNote) {
+    for (const Key& k : kKeys) {
+        SCOPED_TRACE(k.name);
+        start(kStart);
+        const std::array<Value, 2> xy{std::int64_t{3}, std::int64_t{4}};
+        const Value result = key(k.name).raiseEvent(event_number::MouseDown, xy, true);
+        EXPECT_EQ(result, Value(false));
+        EXPECT_EQ(take(), pianoLog(kStart, k.offset));
+        EXPECT_EQ(playing(), (Playing{5, 24, 100, kStart.pitch + k.offset}));
+        EXPECT_EQ(key(k.name).FillColor(), k.height == 76 ? RGB(255, 255, 255) : RGB(0, 0, 0));
+    }
+    EXPECT_TRUE(reports().empty());
+}
+
+TEST_F(PianoKeys, EachKeyButOneIsReachableByAClick) {
+    for (const Key& k : kKeys) {
+        SCOPED_TRACE(k.name);
+        // The first point, column by column, where this key lies on top.
+        int px = -1, py = -1;
+        for (int x = k.left; x < std::min(k.left + k.width, 1050) && px < 0; ++x)
+            for (int y = k.top; y < k.top + k.height && px < 0; ++y)
+                if (keyAt(x, y) == &k) px = x, py = y;
+        if (std::string(k.name) == "Rectangle19") {
+            EXPECT_LT(px, 0);
+            continue;
+        }
+        ASSERT_GE(px, 0);
+        start(kStart);
+        pressAt(px, py);
+        EXPECT_EQ(take(), pianoLog(kStart, k.offset));
+    }
+}
+
+TEST_F(PianoKeys, TheCoveredKeysAnswerOnlyWhereTheyShow) {
+    // Every point of the box that Rectangle19 and Rectangle20 share.
+    int played61 = 0;
+    for (int x = 769; x <= 798; ++x) {
+        for (int y = 424; y <= 466; y += 6) {
+            start(kStart);
+            pressAt(x, y);
+            const Lines log = take();
+            ASSERT_EQ(log.size(), 4u) << x << "," << y;
+            const std::string expected = x >= 795 ? "on 85 100" : "on 99 100";  // 24 + 61, 24 + 75
+            EXPECT_EQ(log[2], expected) << x << "," << y;
+            played61 += log[2] == "on 85 100";
+        }
+    }
+    EXPECT_EQ(played61, 4 * 8);
+}
+
+TEST_F(PianoKeys, OverlapsAndGapsFollowTheStacking) {
+    struct Case {
+        int x, y;
+        const char* played;  // "" for nothing
+    };
+    const Case cases[] = {
+        {146, 480, "on 76 100"},  // E3 over F3 where the white keys overlap
+        {443, 480, ""},           // the gap between D4 and E4
+        {443, 430, "on 87 100"},  // D#4 above it
+        {40, 418, "on 73 100"},   // C#3 reaches above the other keys
+        {1049, 430, "on 109 100"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
+        start(kStart);
+        pressAt(c.x, c.y);
+        const Lines log = take();
+        if (*c.played == 0) {
+            EXPECT_EQ(log, Lines{});
+        } else {
+            ASSERT_EQ(log.size(), 4u);
+            EXPECT_EQ(log[2], c.played);
+        }
+    }
+}
+
+TEST_F(PianoKeys, ExtremeShiftsAreSentUnchanged) {
+    start({.instrument = 3, .pitch = 48, .velocity = 154, .lastPitch = 0});
+    window().Rectangle40_MouseDown(window().Rectangle40(), 0, 0);
+    EXPECT_EQ(take(), (Lines{"instrument 3", "off 0", "on 133 154", "store 133"}));
+    app().MyPitch = -48;
+    window().Rectangle22_MouseDown(window().Rectangle22(), 0, 0);
+    EXPECT_EQ(take(), (Lines{"instrument 3", "off 133", "on 0 154", "store 0"}));
+}
+
+}  // namespace
+}  // namespace nalvo
