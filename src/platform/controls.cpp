@@ -97,6 +97,7 @@ void colorsChanged(Object& o) {
 // ---- Control / RectControl ----
 
 Control::~Control() = default;
+RectControl::RectControl() = default;
 RectControl::~RectControl() = default;
 
 void RectControl::Constructor() {

@@ -65,6 +65,7 @@ class RectControl : public Control {
 public:
     static const char* className() { return "RectControl"; }
     static const ClassTable& __Lookup();
+    RectControl();
     ~RectControl() override;
 
     // Default construction: makes the widget. Call once.
