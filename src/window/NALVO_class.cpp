@@ -3,7 +3,6 @@
 // Built once, by the start-up pass or the first lookup, never changed.
 #include "window/NALVO.h"
 
-#include <array>
 #include <utility>
 
 namespace nalvo {
@@ -12,54 +11,6 @@ namespace {
 constexpr std::uint32_t kOwnMethod = member_flags::Slot | member_flags::Method;  // 257
 constexpr std::uint32_t kChunk = kOwnMethod | member_flags::Hidden;             // 385
 constexpr std::uint32_t kRecFlags = 5;
-
-// Every signature of the own members. Each has its reflection invoker, shared
-// by all members of that signature.
-constexpr std::array<std::string_view, 23> kSignatures{
-    "%%",
-    "%b%s",
-    "%i8%i8i8i8",
-    "%%i8",
-    "%o<Rectangle>%",
-    "%o<Slider>%",
-    "%o<Oval>%",
-    "%o<TextField>%",
-    "%o<PopupMenu>%",
-    "%o<NotePlayer>%",
-    "%o<PushButton>%",
-    "%o<Timer>%",
-    "%o<ScrollBar>%",
-    "%b%o<Oval>i8i8",
-    "%b%o<Rectangle>i8i8",
-    "%%o<Slider>",
-    "%%o<ScrollBar>",
-    "%%o<PopupMenu>",
-    "%%o<NotePlayer>",
-    "%%o<PushButton>",
-    "%o<MenuItem>%",
-    "%o<AppleMenuItem>%",
-    "%o<QuitMenuItem>%",
-};
-
-template <std::size_t I>
-Value reflect(const MemberRecord& member, Object& self, Args args) {
-    if (member.signature != kSignatures[I])
-        throw TypeMismatchException(member.name + " is not of signature " + std::string(kSignatures[I]));
-    checkArguments(kSignatures[I], args);
-    return member.implementation(self, args);
-}
-
-template <std::size_t... I>
-constexpr std::array<ReflectionInvoker, sizeof...(I)> makeInvokers(std::index_sequence<I...>) {
-    return {&reflect<I>...};
-}
-constexpr auto kInvokers = makeInvokers(std::make_index_sequence<kSignatures.size()>{});
-
-ReflectionInvoker ownInvoker(std::string_view signature) {
-    for (std::size_t i = 0; i < kSignatures.size(); ++i)
-        if (kSignatures[i] == signature) return kInvokers[i];
-    throw FunctionNotFoundException("no reflection invoker for " + std::string(signature));
-}
 
 // ---- unboxing ----
 
@@ -146,7 +97,7 @@ std::unique_ptr<ClassTable> buildClassTable() {
         m.flags = flags;
         m.signature = std::move(signature);
         m.implementation = std::move(impl);
-        m.invoker = ownInvoker(m.signature);
+        m.invoker = invokerFor(m.signature);  // one routine per signature, shared
         if (flags & member_flags::Hidden) m.attributes.push_back(AttributeEntry{"Hidden", "", 0});
         members.push_back(std::move(m));
     };
