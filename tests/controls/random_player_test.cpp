@@ -69,13 +69,13 @@ struct DrawCase {
     const char* what;
     std::vector<double> draws;
     std::int64_t pitch;      // MyPitch after the click
-    std::vector<std::int64_t> notes;  // note-ons, in order
+    std::vector<std::int64_t> offsets;  // note offsets of the note-ons, in order
     std::vector<std::int64_t> periods;
 };
 
 // Each draw at 0 and just below 1; the others at values that keep their meaning visible.
 const DrawCase kDrawCases[] = {
-    {"all draws 0: sharp C#, octave up, factor 0", {0, 0, 0, 0, 0, 0}, 12, {73}, {0}},
+    {"all draws 0: sharp C#, octave up, factor 0", {0, 0, 0, 0, 0, 0}, 12, {61}, {0}},
     {"all draws top: triad of B in order 5, same octave", {kTop, kTop, kTop, kTop, kTop, kTop}, 0, {60, 71, 60},
      {500, 1000, 500}},
     {"degree 0 order 0: C E G", {0, 0, 0, 0.5, 0.5, 0.9}, 0, {60, 64, 67}, {500, 500, 1000}},
@@ -94,7 +94,7 @@ const DrawCase kDrawCases[] = {
     {"note choice 4: A#, the last sharp", {0, 0, 0, 5.0 / 12 - 0.001, 0.5, 0.9}, 0, {70}, {500}},
     {"note choice 5: the first triad", {0, 0, 0, 5.0 / 12 + 0.001, 0.5, 0.9}, 0, {60, 64, 67}, {500, 500, 1000}},
     {"note choice top: triad", {0, 0, 0, kTop, 0.5, 0.9}, 0, {60, 64, 67}, {500, 500, 1000}},
-    {"octave draw 1: down", {0, 0, 0, 0, 0.2 + 0.001, 0.9}, -12, {49}, {500}},
+    {"octave draw 1: down", {0, 0, 0, 0, 0.2 + 0.001, 0.9}, -12, {61}, {500}},
     {"octave draw 2 bottom: same", {0, 0, 0, 0, 0.4 + 0.001, 0.9}, 0, {61}, {500}},
     {"octave draw top: same", {0, 0, 0, 0, kTop, 0.9}, 0, {61}, {500}},
     {"factor just below 2/3: 0", {0, 0, 0, 0, 0.5, 0.66}, 0, {61}, {0}},
@@ -111,7 +111,7 @@ TEST_F(RandomPlayerTest, EachDrawAtItsEdges) {
 
         NoteCalls expected{Instrument(3)};
         std::int64_t last = 55;
-        for (std::int64_t offset : c.notes) {
+        for (std::int64_t offset : c.offsets) {
             const std::int64_t note = c.pitch + offset;
             expected.push_back(NoteOff(last));
             expected.push_back(NoteOn(note, 90));
@@ -138,7 +138,7 @@ TEST_F(RandomPlayerTest, OnpuTable) {
     const Case cases[] = {
         {3, 2, 0, 9},  {3, 2, 1, 5},  {3, 2, 2, 0},  // the worked example: n = 5, 3, 7
         {5, 0, 0, 9},  {5, 0, 1, 0},  {5, 0, 2, 0},  {6, 4, 0, 0}, {6, 4, 1, 0}, {6, 4, 2, 11},
-        {2, 0, 2, 11}, {1, 3, 1, 11},                                 // n = 6
+        {2, 0, 2, 11}, {2, 3, 1, 11},                                 // n = 6
         {0, -1, 0, 0}, {0, 6, 0, 0},  {0, 0, -1, 0}, {0, 0, 3, 0},    // order or voice outside: n = 0
         {4, 6, 2, 0},  {7, 0, 0, 0},  {-1, 2, 0, 2}, {-5, 4, 0, 0},   // n outside 0..6 gives 0
         {std::numeric_limits<std::int64_t>::max(), 4, 0, 0},
