@@ -7,6 +7,7 @@
 #include "support/window_fixture.h"
 
 #include <memory>
+#include <type_traits>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,25 @@ protected:
 
 private:
     std::shared_ptr<EventLog> log_;
+};
+
+// A window holding only the named controls, none opened, no handler bound:
+// for the failures of a handler whose control is missing.
+class SparseWindow {
+public:
+    template <class T>
+    T& add(const std::string& name) {
+        std::unique_ptr<Object> object = window_.__New(T::__Lookup());
+        T& control = *checkCast<T>(object.get());
+        if constexpr (std::is_base_of_v<RectControl, T>) control.Constructor();
+        control.Name = name;
+        window_._AddControl(name, std::move(object));
+        return control;
+    }
+    NALVO& window() { return window_; }
+
+private:
+    NALVO window_;
 };
 
 // Equal, or equal once the last two lines (the store and the lit pad's paint,

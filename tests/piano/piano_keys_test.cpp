@@ -162,5 +162,14 @@ TEST_F(PianoKeys, ExtremeShiftsAreSentUnchanged) {
     EXPECT_EQ(take(), (Lines{"instrument 3", "off 133", "on 0 154", "store 0"}));
 }
 
+TEST_F(PianoKeys, AMissingNotePlayerStopsAPianoKeyBeforeItsNote) {
+    SparseWindow sparse;
+    Rectangle& key = sparse.add<Rectangle>("Rectangle1");
+    start({.instrument = 5, .pitch = 24, .velocity = 100, .lastPitch = 7});
+    EXPECT_THROW(sparse.window().Rectangle1_MouseDown(key, 0, 0), NilObjectException);
+    EXPECT_EQ(take(), Lines{});
+    EXPECT_EQ(app().LastPitch, 7);
+}
+
 }  // namespace
 }  // namespace nalvo
