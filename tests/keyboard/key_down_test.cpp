@@ -245,9 +245,7 @@ TEST_F(KeyDown, NotesBeyondTheMidiRangeAreSentUnchanged) {
     for (int i = 0; i < 4; ++i) press(std::string(1, 29));
     press("p");
     EXPECT_EQ(app().LastPitch, 136);
-    press(std::string(1, 28));
     for (int i = 0; i < 8; ++i) press(std::string(1, 28));
-    start(playing());
     press("z");
     EXPECT_EQ(app().LastPitch, 11);
     EXPECT_TRUE(reports().empty());
