@@ -26,7 +26,6 @@ public:
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
-        if (redelivering_) return false;
         const QEvent::Type type = event->type();
         if (type != QEvent::KeyPress && type != QEvent::InputMethod) return false;
         auto* widget = qobject_cast<QWidget*>(receiver);
@@ -38,12 +37,14 @@ protected:
             return window_.keyDown(commit.toStdString());
         }
         auto* key = static_cast<QKeyEvent*>(event);
+        if (redelivering_ || isModifierOnly(key->key())) return false;
         if (window_.keyDown(keyString(*key))) return true;
-        // Not handled: the widget gets the key as usual, without a second
-        // visit to the KeyDown hook while the event travels up to its parents.
+        // Not handled: the widget gets the key as usual, travelling up to its
+        // parents, without a second visit to the KeyDown hook on the way.
         redelivering_ = true;
         QCoreApplication::sendEvent(receiver, event);
         redelivering_ = false;
+        event->accept();  // delivered: the outer delivery stops here
         return true;
     }
 
@@ -55,6 +56,19 @@ private:
         case Qt::Key_Up: return "\x1E";
         case Qt::Key_Down: return "\x1F";
         default: return e.text().toStdString();
+        }
+    }
+
+    static bool isModifierOnly(int key) {
+        switch (key) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Meta:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock: return true;
+        default: return false;
         }
     }
 
