@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs what building, testing and running NALVO PRO 2018 needs on a
-# Debian 12 machine (run as root). Installs only what is missing.
+# Debian 12 machine (run as root). Installs only what is missing. Xvfb and
+# xdotool drive the real program in the end-to-end tests.
 set -eu
 
 packages="cmake g++ make pkg-config qt6-base-dev libfluidsynth-dev timgm6mb-soundfont
-          libgtest-dev libbenchmark-dev fonts-dejavu-core"
+          libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xdotool"
 
 missing=""
 for p in $packages; do
