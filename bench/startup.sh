@@ -7,7 +7,7 @@
 #
 # PROGRAM is an installed nalvo (PREFIX/bin/nalvo, PREFIX/Resources beside
 # it); without it the tree is built (Release) and installed into
-# build-bench/prefix. RUNS defaults to 7; the first run is reported apart as
+# build-bench/prefix (NALVO_BENCH_BUILD names another build folder). RUNS defaults to 7; the first run is reported apart as
 # the cold one, the median of the others as warm.
 #
 # SOUNDFONTS (default: TimGM6mb.sf2 and FluidR3_GM.sf2 where installed) lists
@@ -31,7 +31,7 @@ for tool in Xvfb xdotool; do
 done
 
 if [ -z "$prog" ]; then
-    build=$root/build-bench
+    build=${NALVO_BENCH_BUILD:-$root/build-bench}
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DNALVO_TESTS=OFF -DNALVO_BENCH=OFF >/dev/null
     cmake --build "$build" -j "$(nproc)" --target nalvo >/dev/null
     cmake --install "$build" --prefix "$build/prefix" >/dev/null
@@ -49,7 +49,7 @@ trap cleanup EXIT
 
 # A display of our own.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
@@ -75,7 +75,7 @@ run_once() {
         mkdir -p "$work/sf2"
         rm -f "$work/sf2"/*
         : >"$work/sf2/$font"
-        unshare -m sh -c 'mount --bind "$1" "$2/$3" && mount --bind "$2" "$4" && date +%s%N >"$5" && exec "$6"' \
+        unshare -m sh -c 'mount --bind "$1" "$2/$3" && mount --rbind "$2" "$4" && date +%s%N >"$5" && exec "$6"' \
             sh "$sf2/$font" "$work/sf2" "$font" "$sf2" "$work/started" "$prog" 2>"$work/stderr" &
     else
         now_ns >"$work/started"
@@ -122,5 +122,6 @@ for font in $fonts; do
     bad=$(printf '%s\n' "${results[@]}" | awk '$4 != 0' | wc -l)
     printf '%-16s start-up cold %4d ms, warm median %4d ms; RSS %5.1f MB; main-thread wake-ups in 2 s idle: max %d; non-zero exits: %d\n' \
         "$font" "${cold%% *}" "$ms" "$(echo "$rss" | awk '{ print $1 / 1024 }')" "$wake" "$bad"
-    echo "  stderr of the last run:"; sed 's/^/    /' "$work/stderr"
+    echo "  each run (ms): $(printf '%s\n' "${results[@]}" | awk '{ printf "%s ", $1 }')"
+    [ -s "$work/stderr" ] && { echo "  stderr of the last run:"; sed 's/^/    /' "$work/stderr"; }
 done

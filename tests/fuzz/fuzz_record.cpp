@@ -84,7 +84,7 @@ std::string entriesFrom(const ClassTable& cls, std::string_view in) {
     return content;
 }
 
-void apply(const Kind& kind, std::string_view content) {
+void applyRecord(const Kind& kind, std::string_view content) {
     try {
         (void)decodeRecord(content, kind.table());
     } catch (const RuntimeException&) {
@@ -114,14 +114,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Kind& kind = kKinds[(data[0] & 0x0F) % kKindCount];
     switch (data[0] >> 6) {
     case 0:
-    case 1: apply(kind, rest); break;
-    case 2: apply(kind, entriesFrom(kind.table(), rest)); break;
+    case 1: applyRecord(kind, rest); break;
+    case 2: applyRecord(kind, entriesFrom(kind.table(), rest)); break;
     case 3: {
         if (rest.size() < 4) break;
         std::uint32_t length = 0;
         std::memcpy(&length, rest.data(), 4);
         try {
-            apply(kind, contentOfStored(rest.substr(4), length));
+            applyRecord(kind, contentOfStored(rest.substr(4), length));
         } catch (const RuntimeException&) {
         }
         break;

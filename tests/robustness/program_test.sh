@@ -58,7 +58,7 @@ export HOME=$work/home PULSE_SERVER=unix:$work/no-pulse XDG_RUNTIME_DIR=$work
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY SESSION_MANAGER
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
