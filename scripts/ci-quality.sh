@@ -26,11 +26,12 @@ echo "== sanitizer build (address,undefined) in $out-asan"
 cmake -S "$root" -B "$out-asan" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
       -DNALVO_SANITIZE=address,undefined -DNALVO_BENCH=OFF -DNALVO_FUZZ=OFF >/dev/null
 cmake --build "$out-asan" -j "$jobs"
-ctest --test-dir "$out-asan" --output-on-failure -j "$jobs"
+status=0
+ctest --test-dir "$out-asan" --output-on-failure -j "$jobs" || status=1
 
 if ! command -v clang++ >/dev/null; then
     echo "== fuzz targets skipped: clang++ is not installed"
-    exit 0
+    exit $status
 fi
 
 echo "== fuzz build (clang++, libFuzzer) in $out-fuzz"
@@ -38,9 +39,8 @@ cmake -S "$root" -B "$out-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=
       -DNALVO_SANITIZE=address,undefined -DNALVO_FUZZ=ON -DNALVO_TESTS=OFF -DNALVO_BENCH=OFF >/dev/null
 cmake --build "$out-fuzz" -j "$jobs" --target nalvo_fuzz_targets
 
-status=0
 for target in "$out"-fuzz/tests/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
+    [ -f "$target" ] && [ -x "$target" ] || continue
     name=$(basename "$target")
     corpus="$out-fuzz/corpus/$name"
     mkdir -p "$corpus" "$out-fuzz/findings"
