@@ -14,7 +14,8 @@
 # the fonts to measure with; each run shows the program a SoundFont folder
 # that holds only that font (a private mount namespace, root only; otherwise
 # the system folder is used as it is). The program gets an ALSA null device
-# (HOME with an .asoundrc), so the audio driver really runs.
+# (HOME with an .asoundrc), so the audio driver really runs; with
+# NALVO_BENCH_AUDIO=none it gets no device and starts silent.
 # Needs: Xvfb, xdotool.
 set -euo pipefail
 
@@ -58,7 +59,11 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 # Audio: an ALSA device that takes the sound and plays it nowhere.
 mkdir -p "$work/home"
-printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$work/home/.asoundrc"
+if [ "${NALVO_BENCH_AUDIO:-null}" = none ]; then
+    printf 'pcm.!default { type hw card 31 }\n' >"$work/home/.asoundrc"   # no device: silent start
+else
+    printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$work/home/.asoundrc"
+fi
 export HOME=$work/home PULSE_SERVER=unix:$work/no-pulse XDG_RUNTIME_DIR=$work
 
 can_mount=0
