@@ -30,6 +30,10 @@ int toInt(std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
+// Geometry within what Qt can hold: QRect computes x + w - 1, which must not overflow.
+int toCoordinate(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)); }
+int toExtent(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); }
+
 // A custom-painted shape. The whole box takes mouse-downs (no mask).
 class ShapeWidget : public QWidget {
 public:
@@ -111,8 +115,7 @@ void RectControl::Constructor() {
 
 void RectControl::syncGeometry() {
     if (!widget_) return;
-    widget_->setGeometry(toInt(left_), toInt(top_), toInt(std::max<std::int64_t>(0, width_)),
-                         toInt(std::max<std::int64_t>(0, height_)));
+    widget_->setGeometry(toCoordinate(left_), toCoordinate(top_), toExtent(width_), toExtent(height_));
     geometryChanged();
 }
 
