@@ -1,6 +1,6 @@
 // Real key events on the offscreen window: Qt key presses and input-method
 // commits reach the key-down handler whichever control was clicked last.
-#include "keyboard/event_log.h"
+#include "support/event_log.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -31,43 +31,6 @@ protected:
     void type(Qt::Key k) { QTest::keyClick(target(), k); }
 };
 
-TEST_F(KeyEvents, LettersDigitsAndSpaceReachTheHandler) {
-    start(kStart);
-    type('x');
-    Lines log = take();
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.front(), "instrument 5");
-    EXPECT_EQ(app().LastPitch, 84);
-
-    type('2');
-    EXPECT_EQ(app().LastPitch, 97);
-    take();
-    type(' ');
-    log = take();
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.back(), "off 97");
-    EXPECT_EQ(log.size(), 15u);
-
-    start(kStart);
-    type('a');
-    type('1');
-    EXPECT_EQ(take(), Lines{});
-}
-
-TEST_F(KeyEvents, ArrowKeysGiveTheirCodes) {
-    type(Qt::Key_Left);
-    EXPECT_EQ(app().MyPitch, -12);
-    type(Qt::Key_Right);
-    type(Qt::Key_Right);
-    EXPECT_EQ(app().MyPitch, 12);
-    type(Qt::Key_Up);
-    EXPECT_EQ(app().MyVelocity, 118);
-    type(Qt::Key_Down);
-    type(Qt::Key_Down);
-    EXPECT_EQ(app().MyVelocity, 106);
-    EXPECT_EQ(take(), Lines{});
-}
-
 TEST_F(KeyEvents, AnInputMethodCommitIsAKey) {
     start(kStart);
     QInputMethodEvent commit;
@@ -77,23 +40,12 @@ TEST_F(KeyEvents, AnInputMethodCommitIsAKey) {
     EXPECT_EQ(window().Oval12().FillColor(), RGB(160, 32, 255));
 }
 
-// After a click on any control of the bar, keys still play: Space starts no
-// button, the arrows move no bar and no popup row.
+// Before any click and after a click on any control of the bar, keys play:
+// Space starts no button, the arrows move no bar and no popup row.
 TEST_F(KeyEvents, KeysStillPlayAfterClickingEachControl) {
-    struct Clicked {
-        const char* name;
-        RectControl& (*control)(NALVO&);
-    };
-    const Clicked controls[] = {
-        {"PushButton1", [](NALVO& w) -> RectControl& { return w.PushButton1(); }},
-        {"PushButton2", [](NALVO& w) -> RectControl& { return w.PushButton2(); }},
-        {"MusicPopupMenu", [](NALVO& w) -> RectControl& { return w.MusicPopupMenu(); }},
-        {"PitchBar", [](NALVO& w) -> RectControl& { return w.PitchBar(); }},
-        {"VeclotityBar", [](NALVO& w) -> RectControl& { return w.VeclotityBar(); }},
-    };
-    for (const Clicked& c : controls) {
-        SCOPED_TRACE(c.name);
-        click(c.control(window()));
+    for (const char* clicked : {"", "PushButton1", "PushButton2", "MusicPopupMenu", "PitchBar", "VeclotityBar"}) {
+        SCOPED_TRACE(clicked);
+        if (*clicked) click(control<RectControl>(clicked));
         if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
         QApplication::processEvents();
 

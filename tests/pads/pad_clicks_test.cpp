@@ -1,12 +1,13 @@
 // Pad clicks on the real window: the ordered log of instrument, note-offs,
 // paints, note-ons and the LastPitch store for each of the 37 pads, colours
-// across sequences of clicks, real rendering, and a pad whose accessor finds
-// no control.
-#include "pads/pad_test_support.h"
+// across clicks, real rendering, and a pad whose centre pad is missing.
+#include "support/event_log.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
+#include <QPoint>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -14,32 +15,16 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace nalvo {
 namespace {
 
-// ---- The expected behaviour, spelled out pad by pad ------------------------
-
-struct Rgb {
-    int r, g, b;
-};
-
 // Base and highlight colour of each pitch class ("#" for every sharp).
-const std::map<std::string, std::pair<Rgb, Rgb>> kClassColours = {
-    {"C", {{255, 128, 128}, {255, 0, 0}}},     {"D", {{255, 192, 255}, {255, 128, 192}}},
-    {"E", {{128, 0, 255}, {160, 32, 255}}},    {"F", {{0, 128, 128}, {0, 192, 192}}},
-    {"G", {{128, 128, 255}, {192, 192, 255}}}, {"A", {{0, 64, 128}, {0, 96, 160}}},
-    {"B", {{0, 0, 128}, {0, 0, 255}}},         {"#", {{255, 255, 128}, {255, 255, 64}}},
-};
-
-// The centre reset: pad and the base colour it is painted, in order.
-const std::vector<std::pair<std::string, Rgb>> kCentreReset = {
-    {"Oval1", {255, 128, 128}},     {"Oval2", {255, 192, 255}},     {"Oval3", {128, 0, 255}},
-    {"Oval4", {0, 128, 128}},       {"Oval5", {128, 128, 255}},     {"Oval6", {0, 64, 128}},
-    {"Oval7", {0, 0, 128}},         {"Oval8", {255, 128, 128}},     {"miniOval1", {255, 255, 128}},
-    {"miniOval2", {255, 255, 128}}, {"miniOval3", {255, 255, 128}}, {"miniOval4", {255, 255, 128}},
-    {"miniOval5", {255, 255, 128}},
+const std::map<std::string, std::pair<Color, Color>> kClassColours = {
+    {"C", {RGB(255, 128, 128), RGB(255, 0, 0)}},     {"D", {RGB(255, 192, 255), RGB(255, 128, 192)}},
+    {"E", {RGB(128, 0, 255), RGB(160, 32, 255)}},    {"F", {RGB(0, 128, 128), RGB(0, 192, 192)}},
+    {"G", {RGB(128, 128, 255), RGB(192, 192, 255)}}, {"A", {RGB(0, 64, 128), RGB(0, 96, 160)}},
+    {"B", {RGB(0, 0, 128), RGB(0, 0, 255)}},         {"#", {RGB(255, 255, 128), RGB(255, 255, 64)}},
 };
 
 // Steps: instr = instrument set to MyInstrument; off = note-off of LastPitch;
@@ -101,177 +86,150 @@ const PadCase kPads[] = {
     {"miniOval51", 82, "#", "", "off reset lit on base store"},
 };
 
-std::string paintLine(const std::string& pad, Rgb c) {
-    std::ostringstream s;
-    s << "paint " << pad << ' ' << c.r << ',' << c.g << ',' << c.b;
-    return s.str();
-}
+// Every value different and non-zero, none equal to 60 or to any pad's note,
+// so each number in the log names its source.
+constexpr Playing kStart{.instrument = 7, .pitch = 24, .velocity = 50, .lastPitch = 33};
 
-// Start state: every value different and non-zero, none equal to 60 or to
-// any pad's note, so each number in the log names its source.
-constexpr std::int64_t kInstrument = 7, kPitch = 24, kVelocity = 50, kLastPitch = 33;
-
-std::vector<std::string> expectedLog(const PadCase& c) {
+Lines expectedLog(const PadCase& c, const Playing& s = kStart) {
     const auto [base, highlight] = kClassColours.at(c.pitchClass);
-    const std::int64_t note = kPitch + c.offset;
-    std::vector<std::string> log;
+    const std::int64_t note = s.pitch + c.offset;
+    Lines log;
     std::istringstream steps(c.steps);
     for (std::string step; steps >> step;) {
-        if (step == "instr") log.push_back("instrument " + std::to_string(kInstrument));
-        else if (step == "off") log.push_back("off " + std::to_string(kLastPitch));
+        if (step == "instr") log.push_back("instrument " + std::to_string(s.instrument));
+        else if (step == "off") log.push_back("off " + std::to_string(s.lastPitch));
         else if (step == "off60") log.push_back("off 60");
-        else if (step == "on") log.push_back("on " + std::to_string(note) + " " + std::to_string(kVelocity));
+        else if (step == "on") log.push_back("on " + std::to_string(note) + " " + std::to_string(s.velocity));
         else if (step == "lit") log.push_back(paintLine(c.pad, highlight));
         else if (step == "base") log.push_back(paintLine(c.pad, base));
         else if (step == "store") log.push_back("store " + std::to_string(note));
-        else if (step == "reset")
-            for (const auto& [pad, colour] : kCentreReset)
-                log.push_back(paintLine(pad == c.replaces ? c.pad : pad, colour));
-        else ADD_FAILURE() << "unknown step " << step;
+        else if (step == "reset") {
+            const Lines reset = centreResetLog(c.replaces, c.pad);
+            log.insert(log.end(), reset.begin(), reset.end());
+        } else ADD_FAILURE() << "unknown step " << step;
     }
     return log;
 }
 
-// ---- Tests ------------------------------------------------------------------
-
-class PadClicks : public PadTest {};
+class PadClicks : public LoggedWindow {
+protected:
+    // The rendered window's pixel at the middle of the pad.
+    QColor pixelAtCentre(const std::string& name) const {
+        const Oval& oval = control<Oval>(name);
+        const QImage image = window().contentArea().grab().toImage();
+        const double ratio = image.devicePixelRatio();
+        return image.pixelColor(QPoint(static_cast<int>((oval.Left() + oval.Width() / 2) * ratio),
+                                       static_cast<int>((oval.Top() + oval.Height() / 2) * ratio)));
+    }
+};
 
 TEST_F(PadClicks, EachPadLogsItsStepsInOrderAndReturnsFalse) {
     for (const PadCase& c : kPads) {
         SCOPED_TRACE(c.pad);
-        setState(kInstrument, kPitch, kVelocity, kLastPitch);
-        startLog();
-        const bool handled = click(c.pad);
-        EXPECT_EQ(stopLog(), expectedLog(c));
-        EXPECT_FALSE(handled);
-        EXPECT_EQ(theApp().LastPitch, kPitch + c.offset);
-        EXPECT_EQ(theApp().MyPitch, kPitch);
-        EXPECT_EQ(theApp().MyVelocity, kVelocity);
-        EXPECT_EQ(theApp().MyInstrument, kInstrument);
+        start(kStart);
+        EXPECT_FALSE(mouseDown(c.pad));
+        EXPECT_EQ(take(), expectedLog(c));
+        EXPECT_EQ(playing(), (Playing{7, 24, 50, kStart.pitch + c.offset}));
     }
+    EXPECT_TRUE(reports().empty());
 }
 
 TEST_F(PadClicks, AMouseClickOnTheWidgetRunsTheHandler) {
-    setState(kInstrument, kPitch, kVelocity, kLastPitch);
-    startLog();
-    mouseClick("Oval19", QPoint(5, 24));  // off centre: the position does not matter
-    EXPECT_EQ(stopLog(), expectedLog(kPads[13]));
+    start(kStart);
+    QTest::mouseClick(control<Oval>("Oval19").widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 24));
+    EXPECT_EQ(take(), expectedLog(kPads[13]));
 }
 
-TEST_F(PadClicks, FirstClickAfterStartSilencesNoteZero) {
-    setState(0, 0, 64, 0);
-    startLog();
-    click("miniOval21");
-    const auto log = stopLog();
-    ASSERT_GE(log.size(), 2u);
-    EXPECT_EQ(log.front(), "off 0");
-    EXPECT_EQ(log[log.size() - 3], "on 75 64");
-    EXPECT_EQ(theApp().LastPitch, 75);
-    EXPECT_EQ(colour("miniOval21"), RGB(255, 255, 128));
-}
+TEST_F(PadClicks, FirstClickAfterStartSilencesNoteZeroAndNotesAreNotLimited) {
+    const Playing afterStart = playing();
+    start(afterStart);
+    mouseDown("miniOval21");
+    EXPECT_EQ(take(), expectedLog(kPads[33], afterStart));
 
-TEST_F(PadClicks, NotesAreNotLimited) {
-    setState(1, 48, 154, 0);
-    click("Oval22");
-    EXPECT_EQ(theApp().LastPitch, 132);
-    setState(1, -48, 40, 5);
-    click("Oval19");
-    EXPECT_EQ(theApp().LastPitch, 0);
+    start({1, 48, 154, 0});
+    mouseDown("Oval22");
+    EXPECT_EQ(app().LastPitch, 132);
+    start({1, -48, 40, 5});
+    mouseDown("Oval19");
+    EXPECT_EQ(app().LastPitch, 0);
 }
 
 // Colours that stay or go across several clicks.
 TEST_F(PadClicks, ReplacedEntryLeavesItsCentrePadAsItWas) {
-    setState(kInstrument, 0, kVelocity, 0);
-    click("Oval4");
-    EXPECT_EQ(colour("Oval4"), RGB(0, 192, 192));
-    click("Oval14");  // replaces Oval4
-    EXPECT_EQ(colour("Oval4"), RGB(0, 192, 192));
-    EXPECT_EQ(colour("Oval5"), RGB(128, 128, 255));
-    EXPECT_EQ(colour("Oval14"), RGB(192, 192, 255));
-    click("Oval16");  // replaces Oval4 too: two F pads lit
-    EXPECT_EQ(colour("Oval4"), RGB(0, 192, 192));
-    EXPECT_EQ(colour("Oval16"), RGB(0, 192, 192));
-    click("Oval12");  // E pad replacing the F pad
-    EXPECT_EQ(colour("Oval4"), RGB(0, 192, 192));
-    EXPECT_EQ(colour("Oval3"), RGB(128, 0, 255));
-    EXPECT_EQ(colour("Oval12"), RGB(160, 32, 255));
-    click("Oval5");  // a centre pad: full reset
-    EXPECT_EQ(colour("Oval4"), RGB(0, 128, 128));
-}
-
-TEST_F(PadClicks, ReplacedEntriesOfAnotherPitchClass) {
-    setState(kInstrument, 0, kVelocity, 0);
-    click("Oval7");
-    click("Oval10");  // A pad replacing the B pad
-    EXPECT_EQ(colour("Oval7"), RGB(0, 0, 255));
-    EXPECT_EQ(colour("Oval6"), RGB(0, 64, 128));
-    click("Oval20");
-    EXPECT_EQ(colour("Oval7"), RGB(0, 0, 255));
-    click("Oval6");
-    click("Oval15");  // G pad replacing the A pad
-    EXPECT_EQ(colour("Oval6"), RGB(0, 96, 160));
-    EXPECT_EQ(colour("Oval5"), RGB(128, 128, 255));
-    EXPECT_EQ(colour("Oval15"), RGB(192, 192, 255));
-    click("Oval1");
-    click("Oval22");  // replaces Oval8, resets Oval1
-    EXPECT_EQ(colour("Oval1"), RGB(255, 128, 128));
-    click("Oval8");
-    click("Oval19");  // replaces Oval1, resets Oval8
-    EXPECT_EQ(colour("Oval8"), RGB(255, 128, 128));
-}
-
-TEST_F(PadClicks, OuterNaturalPadsStayLitOuterSharpPadsDoNot) {
-    setState(kInstrument, 0, kVelocity, 0);
-    const char* outerNaturals[] = {"Oval19", "Oval18", "Oval17", "Oval16", "Oval14", "Oval10", "Oval9",
-                                   "Oval11", "Oval12", "Oval13", "Oval15", "Oval20", "Oval21", "Oval22"};
-    for (const char* pad : outerNaturals) click(pad);
-    for (const PadCase& c : kPads) click(c.pad);  // every pad once more
-    for (const PadCase& c : kPads) {
-        SCOPED_TRACE(c.pad);
-        const auto [base, highlight] = kClassColours.at(c.pitchClass);
-        const bool outerNatural = c.replaces[0] != '\0';
-        const Rgb want = outerNatural ? highlight : base;  // the last click was an outer sharp
-        EXPECT_EQ(colour(c.pad), RGB(want.r, want.g, want.b));
+    struct Step {
+        const char* click;
+        std::vector<std::pair<const char*, Color>> colours;
+    };
+    const Step steps[] = {
+        {"Oval4", {{"Oval4", RGB(0, 192, 192)}}},
+        {"Oval14", {{"Oval4", RGB(0, 192, 192)}, {"Oval5", RGB(128, 128, 255)}, {"Oval14", RGB(192, 192, 255)}}},
+        {"Oval16", {{"Oval4", RGB(0, 192, 192)}, {"Oval16", RGB(0, 192, 192)}}},  // two F pads lit
+        {"Oval12", {{"Oval4", RGB(0, 192, 192)}, {"Oval3", RGB(128, 0, 255)}, {"Oval12", RGB(160, 32, 255)}}},
+        {"Oval7", {{"Oval4", RGB(0, 128, 128)}}},  // a centre pad: full reset
+        {"Oval10", {{"Oval7", RGB(0, 0, 255)}, {"Oval6", RGB(0, 64, 128)}}},
+        {"miniOval4", {{"Oval7", RGB(0, 0, 128)}, {"miniOval4", RGB(255, 255, 64)}}},
+        {"miniOval41", {{"miniOval4", RGB(255, 255, 128)}, {"miniOval41", RGB(255, 255, 128)}}},
+    };
+    for (const Step& s : steps) {
+        mouseDown(s.click);
+        for (const auto& [pad, want] : s.colours) EXPECT_EQ(colour(pad), want) << s.click << ": " << pad;
     }
 }
 
-TEST_F(PadClicks, CentrePadLitUntilTheNextReset) {
-    setState(kInstrument, 0, kVelocity, 0);
-    click("Oval3");
-    click("Oval3");
-    EXPECT_EQ(colour("Oval3"), RGB(160, 32, 255));
-    click("miniOval4");
-    EXPECT_EQ(colour("Oval3"), RGB(128, 0, 255));
-    EXPECT_EQ(colour("miniOval4"), RGB(255, 255, 64));
-    click("miniOval41");  // outer sharp: full reset, ends in its base colour
-    EXPECT_EQ(colour("miniOval4"), RGB(255, 255, 128));
-    EXPECT_EQ(colour("miniOval41"), RGB(255, 255, 128));
-}
-
-TEST_F(PadClicks, SharpPadsSoundWithTheInstrumentLastSet) {
-    setState(3, 0, kVelocity, 0);
-    click("Oval1");
-    EXPECT_EQ(notePlayerInstrument(), 3);
-    theApp().MyInstrument = 9;
-    click("miniOval2");
-    click("miniOval51");
-    EXPECT_EQ(notePlayerInstrument(), 3);
-    click("Oval11");
-    EXPECT_EQ(notePlayerInstrument(), 9);
+TEST_F(PadClicks, OuterNaturalPadsStayLitOuterSharpPadsDoNot) {
+    for (const PadCase& c : kPads) mouseDown(c.pad);
+    for (const PadCase& c : kPads) {
+        const auto [base, highlight] = kClassColours.at(c.pitchClass);
+        const bool outerNatural = c.replaces[0] != '\0';
+        EXPECT_EQ(colour(c.pad), outerNatural ? highlight : base) << c.pad;  // the last click was an outer sharp
+    }
 }
 
 // What the user sees: the offscreen window rendered, pixel at the pad's centre.
 TEST_F(PadClicks, TheClickedPadIsDrawnInItsNewColour) {
-    setState(kInstrument, 0, kVelocity, 0);
     EXPECT_EQ(pixelAtCentre("Oval2"), QColor(255, 192, 255));
     EXPECT_EQ(pixelAtCentre("Oval13"), QColor(0, 128, 128));
-    click("Oval2");
+    mouseDown("Oval2");
     EXPECT_EQ(pixelAtCentre("Oval2"), QColor(255, 128, 192));
-    click("Oval13");
+    mouseDown("Oval13");
     EXPECT_EQ(pixelAtCentre("Oval13"), QColor(0, 192, 192));
     EXPECT_EQ(pixelAtCentre("Oval2"), QColor(255, 192, 255));
-    click("miniOval31");
+    mouseDown("miniOval31");
     EXPECT_EQ(pixelAtCentre("miniOval31"), QColor(255, 255, 128));
+}
+
+// A window holding only NotePlayer1, the centre pads Oval1 to Oval4 and the
+// clicked pad, its MouseDown bound: the reset stops at Oval5.
+TEST_F(PadClicks, AMissingCentrePadEndsTheHandlerAndIsReportedOnce) {
+    const struct {
+        const char* pad;
+        Lines log;
+    } cases[] = {
+        {"Oval19", {"instrument 7", "off 33", paintLine("Oval19", RGB(255, 128, 128)), "paint Oval2 255,192,255",
+                    "paint Oval3 128,0,255", "paint Oval4 0,128,128"}},
+        {"miniOval311", {"off 33", "paint Oval1 255,128,128", "paint Oval2 255,192,255", "paint Oval3 128,0,255",
+                         "paint Oval4 0,128,128"}},  // stops before its note
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pad);
+        SparseWindow sparse;
+        sparse.add<NotePlayer>("NotePlayer1");
+        for (const char* name : {"Oval1", "Oval2", "Oval3", "Oval4"}) sparse.add<Oval>(name);
+        Oval& pad = sparse.add<Oval>(c.pad);
+        sparse.bindMouseDown(pad, "Oval");
+        start(kStart);
+        clearReports();
+        const Value args[] = {std::int64_t{1}, std::int64_t{1}};
+        EXPECT_EQ(pad.raiseEvent(event_number::MouseDown, args, Value{false}), Value{false});
+        EXPECT_EQ(take(), c.log);
+        ASSERT_EQ(reports().size(), 1u);
+        EXPECT_NE(reports()[0].find(std::string(c.pad) + "_MouseDown"), std::string::npos) << reports()[0];
+        EXPECT_NE(reports()[0].find("NilObjectException"), std::string::npos) << reports()[0];
+        EXPECT_EQ(app().LastPitch, 33);
+    }
+    // The program goes on: the real window's pads still play.
+    mouseDown("Oval5");
+    EXPECT_EQ(take().back(), "store 91");
 }
 
 }  // namespace
