@@ -1,25 +1,13 @@
 // One "Randam Hit" click on the real offscreen window, through Qt, with the
 // silent note output: the six draws, the instrument, and up to three notes.
-#include "app/startup.h"
-#include "support/window_fixture.h"
-#include "window/NALVO.h"
+#include "bench_support.h"
 
 #include <QApplication>
 #include <QTest>
 
-#include <benchmark/benchmark.h>
-
 namespace {
 
-nalvo::NALVO& openWindow() {
-    nalvo::ensureQApplication();
-    if (nalvo::NALVO* w = nalvo::existingDefaultWindow()) return *w;
-    nalvo::setNoteOutput(nullptr);
-    nalvo::newAppInstance();
-    nalvo::NALVO& w = nalvo::defaultWindow();
-    nalvo::deliverOpenEvents(w);
-    return w;
-}
+using nalvo::bench::openWindow;
 
 void BM_RandamHitClick(benchmark::State& state) {
     nalvo::NALVO& w = openWindow();
