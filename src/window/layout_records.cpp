@@ -28,6 +28,52 @@ constexpr Color kSharp = RGB(255, 255, 128);
 constexpr Color kBlack = RGB(0, 0, 0);
 constexpr Color kWhite = RGB(255, 255, 255);
 
+// ---- Runs of entries that several classes share ---------------------------
+
+// Name, Index, the box and how it is locked: how every control record but
+// the note player's and the timer's starts.
+struct Locks {
+    bool left = true, top = true, right = false, bottom = false;
+};
+RecordWriter& head(RecordWriter& w, const char* name, std::int64_t left, std::int64_t top, std::int64_t width,
+                   std::int64_t height, Locks locks = {}) {
+    return w.string("Name", name)
+        .integer("Index", kNoIndex)
+        .integer("Left", left)
+        .integer("Top", top)
+        .integer("Width", width)
+        .integer("Height", height)
+        .boolean("LockLeft", locks.left)
+        .boolean("LockTop", locks.top)
+        .boolean("LockRight", locks.right)
+        .boolean("LockBottom", locks.bottom);
+}
+
+// The tab entries of the controls that can take focus, in their order.
+RecordWriter& tabs(RecordWriter& w, std::int64_t tabIndex) {
+    return w.integer("TabPanelIndex", 0).integer("TabIndex", tabIndex).boolean("TabStop", true);
+}
+
+RecordWriter& visibility(RecordWriter& w, bool visible, bool autoDeactivate = true) {
+    return w.boolean("Visible", visible).string("HelpTag", "").boolean("AutoDeactivate", autoDeactivate);
+}
+
+RecordWriter& font(RecordWriter& w, float textSize, bool bold) {
+    return w.string("TextFont", "System")
+        .single("TextSize", textSize)
+        .enum8("TextUnit", 0)
+        .boolean("Bold", bold)
+        .boolean("Italic", false)
+        .boolean("Underline", false);
+}
+
+// Oval and Rectangle differ only in their border colours.
+RecordWriter& shape(RecordWriter& w, const char* name, std::int64_t left, std::int64_t top, std::int64_t width,
+                    std::int64_t height, std::int64_t tabIndex, Color fill) {
+    head(w, name, left, top, width, height).integer("TabIndex", tabIndex).integer("TabPanelIndex", 0);
+    return visibility(w, true).boolean("Enabled", true).color("FillColor", fill).integer("BorderWidth", 1);
+}
+
 // ---- Oval: the 37 pads ----------------------------------------------------
 
 struct OvalRow {
@@ -81,24 +127,7 @@ constexpr std::array<OvalRow, 37> kOvals{{
 
 std::string encode(const OvalRow& r) {
     RecordWriter w;
-    w.string("Name", r.name)
-        .integer("Index", kNoIndex)
-        .integer("Left", r.left)
-        .integer("Top", r.top)
-        .integer("Width", r.size)
-        .integer("Height", r.size)
-        .boolean("LockLeft", true)
-        .boolean("LockTop", true)
-        .boolean("LockRight", false)
-        .boolean("LockBottom", false)
-        .integer("TabIndex", r.tabIndex)
-        .integer("TabPanelIndex", 0)
-        .boolean("Visible", true)
-        .string("HelpTag", "")
-        .boolean("AutoDeactivate", true)
-        .boolean("Enabled", true)
-        .color("FillColor", r.fill)
-        .integer("BorderWidth", 1)
+    shape(w, r.name, r.left, r.top, r.size, r.size, r.tabIndex, r.fill)
         .color("BorderColor", kBlack)
         .string("InitialParent", "");
     return w.content();
@@ -168,24 +197,7 @@ constexpr std::array<RectangleRow, 40> kRectangles{{
 
 std::string encode(const RectangleRow& r) {
     RecordWriter w;
-    w.string("Name", r.name)
-        .integer("Index", kNoIndex)
-        .integer("Left", r.left)
-        .integer("Top", r.top)
-        .integer("Width", r.width)
-        .integer("Height", r.height)
-        .boolean("LockLeft", true)
-        .boolean("LockTop", true)
-        .boolean("LockRight", false)
-        .boolean("LockBottom", false)
-        .integer("TabIndex", r.tabIndex)
-        .integer("TabPanelIndex", 0)
-        .boolean("Visible", true)
-        .string("HelpTag", "")
-        .boolean("AutoDeactivate", true)
-        .boolean("Enabled", true)
-        .color("FillColor", r.fill)
-        .integer("BorderWidth", 1)
+    shape(w, r.name, r.left, r.top, r.width, r.height, r.tabIndex, r.fill)
         .color("TopLeftColor", kBlack)
         .color("BottomRightColor", kBlack)
         .string("InitialParent", r.initialParent);
@@ -197,7 +209,7 @@ std::string encode(const RectangleRow& r) {
 struct RangeRow {
     const char* name;
     std::int64_t left, top, width, height;
-    bool lockLeft, lockTop, lockRight, lockBottom;
+    Locks locks;
     std::int64_t tabIndex;
     bool enabled, visible;
     std::int64_t minimum, value, maximum, lineStep, pageStep;
@@ -206,35 +218,20 @@ struct RangeRow {
 };
 
 constexpr std::array<RangeRow, 2> kSliders{{
-    {"PitchSlider", 857, 314, 100, 20, true, true, false, false, 1, false, false, 1, 5, 9, 1, 20, 0, false},
-    {"VelocitySlider", 138, 285, 14, 46, true, true, false, false, 2, false, false, 1, 8, 20, 1, 10, 2, false},
+    {"PitchSlider", 857, 314, 100, 20, {true, true, false, false}, 1, false, false, 1, 5, 9, 1, 20, 0, false},
+    {"VelocitySlider", 138, 285, 14, 46, {true, true, false, false}, 2, false, false, 1, 8, 20, 1, 10, 2, false},
 }};
 constexpr std::array<RangeRow, 2> kScrollBars{{
-    {"VeclotityBar", 20, 100, 57, 218, false, true, true, true, 89, true, true, 1, 8, 20, 1, 20, 0, true},
-    {"PitchBar", 811, 378, 200, 15, true, false, true, true, 90, true, true, 1, 5, 9, 1, 20, 0, true},
+    {"VeclotityBar", 20, 100, 57, 218, {false, true, true, true}, 89, true, true, 1, 8, 20, 1, 20, 0, true},
+    {"PitchBar", 811, 378, 200, 15, {true, false, true, true}, 90, true, true, 1, 5, 9, 1, 20, 0, true},
 }};
 
 // Slider and ScrollBar share every entry up to LiveScroll; then the slider
 // has TickStyle where the scroll bar has AcceptFocus.
 std::string encodeRange(const RangeRow& r, bool slider) {
     RecordWriter w;
-    w.string("Name", r.name)
-        .integer("Index", kNoIndex)
-        .integer("Left", r.left)
-        .integer("Top", r.top)
-        .integer("Width", r.width)
-        .integer("Height", r.height)
-        .boolean("LockLeft", r.lockLeft)
-        .boolean("LockTop", r.lockTop)
-        .boolean("LockRight", r.lockRight)
-        .boolean("LockBottom", r.lockBottom)
-        .integer("TabPanelIndex", 0)
-        .integer("TabIndex", r.tabIndex)
-        .boolean("TabStop", true)
-        .boolean("Enabled", r.enabled)
-        .boolean("Visible", r.visible)
-        .string("HelpTag", "")
-        .boolean("AutoDeactivate", true)
+    tabs(head(w, r.name, r.left, r.top, r.width, r.height, r.locks), r.tabIndex).boolean("Enabled", r.enabled);
+    visibility(w, r.visible)
         .integer("Minimum", r.minimum)
         .integer("Value", r.value)
         .integer("Maximum", r.maximum)
@@ -266,34 +263,13 @@ constexpr std::array<PushButtonRow, 2> kPushButtons{{
 
 std::string encode(const PushButtonRow& r) {
     RecordWriter w;
-    w.string("Name", r.name)
-        .integer("Index", kNoIndex)
-        .integer("Left", r.left)
-        .integer("Top", r.top)
-        .integer("Width", r.width)
-        .integer("Height", r.height)
-        .boolean("LockLeft", true)
-        .boolean("LockTop", true)
-        .boolean("LockRight", false)
-        .boolean("LockBottom", false)
-        .integer("TabPanelIndex", 0)
-        .integer("TabIndex", r.tabIndex)
-        .boolean("TabStop", true)
+    tabs(head(w, r.name, r.left, r.top, r.width, r.height), r.tabIndex)
         .string("Caption", r.caption)
         .boolean("Default", false)
         .boolean("Cancel", false)
-        .boolean("Enabled", true)
-        .boolean("Visible", true)
-        .string("HelpTag", "")
-        .boolean("AutoDeactivate", true)
-        .integer("ButtonStyle", 0)
-        .string("TextFont", "System")
-        .single("TextSize", r.textSize)
-        .enum8("TextUnit", 0)
-        .boolean("Bold", r.bold)
-        .boolean("Italic", false)
-        .boolean("Underline", false)
-        .string("InitialParent", "");
+        .boolean("Enabled", true);
+    visibility(w, true).integer("ButtonStyle", 0);
+    font(w, r.textSize, r.bold).string("InitialParent", "");
     return w.content();
 }
 
@@ -357,34 +333,12 @@ constexpr PopupMenuRow kPopupMenu{"MusicPopupMenu", 656, 24, 152, 34, 16, 0, 12.
 
 std::string encode(const PopupMenuRow& r, std::string_view rows) {
     RecordWriter w;
-    w.string("Name", r.name)
-        .integer("Index", kNoIndex)
-        .integer("Left", r.left)
-        .integer("Top", r.top)
-        .integer("Width", r.width)
-        .integer("Height", r.height)
-        .boolean("LockLeft", true)
-        .boolean("LockTop", true)
-        .boolean("LockRight", false)
-        .boolean("LockBottom", false)
-        .integer("TabPanelIndex", 0)
-        .integer("TabIndex", r.tabIndex)
-        .boolean("TabStop", true)
+    tabs(head(w, r.name, r.left, r.top, r.width, r.height), r.tabIndex)
         .boolean("Enabled", true)
         .string("InitialValue", rows)
-        .integer("ListIndex", r.listIndex)
-        .boolean("Visible", true)
-        .string("HelpTag", "")
-        .boolean("AutoDeactivate", true)
-        .string("TextFont", "System")
-        .single("TextSize", r.textSize)
-        .enum8("TextUnit", 0)
-        .boolean("Bold", false)
-        .boolean("Italic", false)
-        .boolean("Underline", false)
-        .string("DataSource", "")
-        .string("DataField", "")
-        .string("InitialParent", "");
+        .integer("ListIndex", r.listIndex);
+    visibility(w, true);
+    font(w, r.textSize, false).string("DataSource", "").string("DataField", "").string("InitialParent", "");
     return w.content();
 }
 
@@ -401,35 +355,16 @@ constexpr TextFieldRow kTextField{"textfield", 621, -10, 80, 22, 17, kBlack, kWh
 
 std::string encode(const TextFieldRow& r) {
     RecordWriter w;
-    w.string("Name", r.name)
-        .integer("Index", kNoIndex)
-        .integer("Left", r.left)
-        .integer("Top", r.top)
-        .integer("Width", r.width)
-        .integer("Height", r.height)
-        .boolean("LockLeft", true)
-        .boolean("LockTop", true)
-        .boolean("LockRight", false)
-        .boolean("LockBottom", false)
-        .integer("TabPanelIndex", 0)
-        .integer("TabIndex", r.tabIndex)
-        .boolean("TabStop", true)
+    tabs(head(w, r.name, r.left, r.top, r.width, r.height), r.tabIndex)
         .boolean("Border", true)
         .boolean("Password", false)
         .boolean("UseFocusRing", false)
         .color("TextColor", r.textColor)
         .color("BackColor", r.backColor)
         .boolean("Enabled", false)
-        .string("Format", "")
-        .boolean("Visible", false)
-        .string("HelpTag", "")
-        .boolean("AutoDeactivate", false)
-        .string("TextFont", "System")
-        .single("TextSize", r.textSize)
-        .enum8("TextUnit", 0)
-        .boolean("Bold", false)
-        .boolean("Italic", false)
-        .boolean("Underline", false)
+        .string("Format", "");
+    visibility(w, false, false);
+    font(w, r.textSize, false)
         .string("CueText", "")
         .string("Text", "")
         .string("Mask", "")
