@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace nalvo {
 namespace {
 
@@ -33,14 +35,7 @@ TEST_F(StartupTest, LeavesInstrumentZeroVelocity64AndNoNote) {
     EXPECT_EQ(window().MusicPopupMenu().ListIndex(), 0);
     EXPECT_EQ(window().PushButton2().Caption(), "REC");
     EXPECT_FALSE(window().REC);
-}
-
-TEST_F(StartupTest, AppAndWindowShareTheOneMenuBar) {
-    MenuBar& bar = MenuBar1();
-    EXPECT_EQ(app().menuBar(), &bar);
-    EXPECT_EQ(window().menuBar(), &bar);
-    EXPECT_EQ(&MenuBar1(), &bar);
-    EXPECT_EQ(&theApp(), &theApp());
+    EXPECT_EQ(app().menuBar(), &MenuBar1());  // one menu bar, shared with the window
 }
 
 TEST(AppAccessor, NilWithoutARegisteredApp) {
@@ -48,77 +43,63 @@ TEST(AppAccessor, NilWithoutARegisteredApp) {
     EXPECT_THROW(theApp(), NilObjectException);
 }
 
-// The whole program in-process: start, Ctrl+Q, exit status 0, every note silenced.
-TEST(Program, RunsUntilCtrlQAndExitsZeroWithNotesSilenced) {
-    ensureQApplication();
-    resetDefaultWindow();
-    auto notes = std::make_shared<RecordingOutput>();
-    std::vector<std::string> lines;
-    setErrorSink([&](std::string_view l) { lines.emplace_back(l); });
-
+// The whole program in-process, with a recording note output; `whenRunning`
+// is posted to the event loop. A safety timer ends a loop that does not quit.
+struct ProgramRun {
+    int status = 0;
     bool timedOut = false;
-    QTimer safety;
-    safety.setSingleShot(true);
-    QObject::connect(&safety, &QTimer::timeout, [&] { timedOut = true; QApplication::exit(7); });
-    safety.start(10000);
-    QTimer::singleShot(0, [] {
+    std::vector<std::string> lines;
+    std::shared_ptr<RecordingOutput> notes = std::make_shared<RecordingOutput>();
+
+    explicit ProgramRun(std::function<void()> whenRunning, int safetyMs) {
+        ensureQApplication();
+        resetDefaultWindow();
+        setErrorSink([this](std::string_view l) { lines.emplace_back(l); });
+        QTimer safety;
+        safety.setSingleShot(true);
+        QObject::connect(&safety, &QTimer::timeout, [this] { timedOut = true; QApplication::exit(7); });
+        safety.start(safetyMs);
+        if (whenRunning) QTimer::singleShot(0, whenRunning);
+
+        int argc = 1;
+        char name[] = "nalvo";
+        char* argv[] = {name, nullptr};
+        ProgramParts parts;
+        parts.makeDefaultView = []() -> Window& { return defaultWindow(); };
+        parts.releaseDefaultView = [] { resetDefaultWindow(); };
+        parts.openOutput = [this] { return notes; };
+        status = runProgram(argc, argv, parts);
+        setErrorSink(nullptr);
+    }
+};
+
+TEST(Program, RunsUntilCtrlQAndExitsZeroWithNotesSilenced) {
+    const ProgramRun run([] {
         NALVO* w = existingDefaultWindow();
         ASSERT_NE(w, nullptr);
         w->qtWindow().activateWindow();
         (void)QTest::qWaitForWindowActive(&w->qtWindow(), 2000);
         QTest::keyClick(&w->qtWindow(), Qt::Key_Q, Qt::ControlModifier);
-    });
-
-    int argc = 1;
-    char name[] = "nalvo";
-    char* argv[] = {name, nullptr};
-    ProgramParts parts;
-    parts.makeDefaultView = []() -> Window& { return defaultWindow(); };
-    parts.releaseDefaultView = [] { resetDefaultWindow(); };
-    parts.openOutput = [&] { return notes; };
-    const int status = runProgram(argc, argv, parts);
-    setErrorSink(nullptr);
-
-    EXPECT_FALSE(timedOut);
-    EXPECT_EQ(status, 0);
-    EXPECT_TRUE(lines.empty());
-    ASSERT_FALSE(notes->calls().empty());
-    EXPECT_EQ(notes->calls().back(), AllNotesOff());
+    }, 10000);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.lines.empty());
+    ASSERT_FALSE(run.notes->calls().empty());
+    EXPECT_EQ(run.notes->calls().back(), AllNotesOff());
     EXPECT_EQ(existingDefaultWindow(), nullptr);
 }
 
 TEST(Program, AFailedWindowIsReportedOnceAndExitsNonZero) {
-    ensureQApplication();
-    resetDefaultWindow();
-    auto notes = std::make_shared<RecordingOutput>();
-    std::vector<std::string> lines;
-    setErrorSink([&](std::string_view l) { lines.emplace_back(l); });
     Window::beforeConstruct = [](std::string_view name) {
         if (name == "PushButton1") throw NilObjectException("no button");
     };
-
-    bool loopRan = false;
-    QTimer safety;
-    safety.setSingleShot(true);
-    QObject::connect(&safety, &QTimer::timeout, [&] { loopRan = true; QApplication::exit(7); });
-    safety.start(3000);
-
-    int argc = 1;
-    char name[] = "nalvo";
-    char* argv[] = {name, nullptr};
-    ProgramParts parts;
-    parts.makeDefaultView = []() -> Window& { return defaultWindow(); };
-    parts.releaseDefaultView = [] { resetDefaultWindow(); };
-    parts.openOutput = [&] { return notes; };
-    const int status = runProgram(argc, argv, parts);
+    const ProgramRun run(nullptr, 3000);
     Window::beforeConstruct = nullptr;
-    setErrorSink(nullptr);
-
-    EXPECT_NE(status, 0);
-    EXPECT_FALSE(loopRan);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_NE(lines[0].find("no button"), std::string::npos) << lines[0];
-    EXPECT_EQ(notes->calls().back(), AllNotesOff());
+    EXPECT_NE(run.status, 0);
+    EXPECT_FALSE(run.timedOut);  // the event loop never ran
+    ASSERT_EQ(run.lines.size(), 1u);
+    EXPECT_NE(run.lines[0].find("no button"), std::string::npos) << run.lines[0];
+    EXPECT_EQ(run.notes->calls().back(), AllNotesOff());
 }
 
 }  // namespace

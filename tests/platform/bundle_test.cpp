@@ -1,7 +1,6 @@
 // Bundle paths and Rnd.
 #include "platform/bundle.h"
 #include "platform/random.h"
-#include "support/recording.h"
 
 #include <gtest/gtest.h>
 
@@ -39,13 +38,6 @@ TEST(Bundle, InstallLayoutWalksFromTheExecutableToResources) {
     fs::remove_all(prefix);
 }
 
-TEST(Bundle, ExecutableFileIsThisProgram) {
-    auto exe = executableFile();
-    ASSERT_TRUE(exe);
-    EXPECT_TRUE(exe->exists());
-    EXPECT_EQ(exe->path().filename(), "test_platform");
-}
-
 TEST(Random, DrawsLieInTheHalfOpenUnitRangeAndVary) {
     double low = 1.0, high = 0.0;
     for (int i = 0; i < 100000; ++i) {
@@ -57,19 +49,6 @@ TEST(Random, DrawsLieInTheHalfOpenUnitRangeAndVary) {
     }
     EXPECT_LT(low, 0.01);
     EXPECT_GT(high, 0.99);
-}
-
-TEST(Random, ScriptedDrawsReplaceTheGeneratorUntilRestored) {
-    {
-        ScriptedRnd scripted({0.45, 0.0, 0.999});
-        EXPECT_EQ(Rnd(), 0.45);
-        EXPECT_EQ(Rnd(), 0.0);
-        EXPECT_EQ(Rnd(), 0.999);
-        EXPECT_EQ(scripted.used(), 3u);
-        EXPECT_THROW(Rnd(), std::out_of_range);
-    }
-    const double a = Rnd(), b = Rnd();
-    EXPECT_NE(a, b);
 }
 
 }  // namespace

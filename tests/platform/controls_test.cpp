@@ -15,8 +15,6 @@
 #include <QSlider>
 #include <QTest>
 
-#include <set>
-
 namespace nalvo {
 namespace {
 
@@ -252,40 +250,6 @@ TEST_F(ControlsTest, NilTargetRaisesNilObjectThroughTheGuard) {
     EXPECT_EQ(slider->Value(), 10);
 }
 
-TEST_F(ControlsTest, DelegateTablesCoverTheSevenSenderClasses) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"Oval", "( Oval, Integer, Integer ) as Boolean"}, {"Rectangle", "( Rectangle, Integer, Integer ) as Boolean"},
-        {"PushButton", "( PushButton )"}, {"PopupMenu", "( PopupMenu )"}, {"Slider", "( Slider )"},
-        {"ScrollBar", "( ScrollBar )"}, {"NotePlayer", "( NotePlayer )"},
-    };
-    std::set<DelegateInvoker> invokers;
-    for (auto [cls, signature] : rows) {
-        EXPECT_EQ(delegateSignatureFor(cls), signature);
-        invokers.insert(delegateInvokerFor(cls));
-    }
-    EXPECT_EQ(invokers.size(), 7u);
-    EXPECT_THROW(delegateInvokerFor("TextField"), FunctionNotFoundException);
-}
-
-TEST_F(ControlsTest, EventNumbersOfTheControlClasses) {
-    struct Row {
-        const ClassTable& cls;
-        int number;
-        const char* event;
-    };
-    const Row rows[] = {
-        {Oval::__Lookup(), 15, "MouseDown"},      {Rectangle::__Lookup(), 15, "MouseDown"},
-        {PushButton::__Lookup(), 15, "Action"},   {PopupMenu::__Lookup(), 15, "Change"},
-        {PopupMenu::__Lookup(), 2, "Open"},       {Slider::__Lookup(), 20, "ValueChanged"},
-        {ScrollBar::__Lookup(), 20, "ValueChanged"}, {NotePlayer::__Lookup(), 2, "Open"},
-        {Slider::__Lookup(), 0, "Close"},         {Oval::__Lookup(), 9, "KeyDown"},
-    };
-    for (const Row& r : rows) {
-        ASSERT_LT(static_cast<std::size_t>(r.number), r.cls.events.size()) << r.cls.name;
-        EXPECT_EQ(r.cls.events[static_cast<std::size_t>(r.number)].name, r.event) << r.cls.name;
-    }
-}
-
 TEST_F(ControlsTest, NotePlayerForwardsUnchanged) {
     auto out = std::make_shared<RecordingOutput>();
     setNoteOutput(out);
@@ -301,65 +265,6 @@ TEST_F(ControlsTest, NotePlayerForwardsUnchanged) {
     EXPECT_EQ(player.Instrument(), 200);
     EXPECT_EQ(player.Name, "NotePlayer1");
     player.PlayNote(60, 64);  // the silent output takes it
-}
-
-TEST_F(ControlsTest, EveryRecordedPropertyNameExistsWithItsType) {
-    using PT = PropertyType;
-    struct Row {
-        const ClassTable& cls;
-        std::vector<std::pair<const char*, PT>> names;
-    };
-    const std::vector<std::pair<const char*, PT>> rect{
-        {"Name", PT::String},      {"Index", PT::Integer},      {"Left", PT::Integer},      {"Top", PT::Integer},
-        {"Width", PT::Integer},    {"Height", PT::Integer},     {"LockLeft", PT::Boolean},  {"LockTop", PT::Boolean},
-        {"LockRight", PT::Boolean}, {"LockBottom", PT::Boolean}, {"TabIndex", PT::Integer}, {"TabPanelIndex", PT::Integer},
-        {"Visible", PT::Boolean},  {"HelpTag", PT::String},     {"AutoDeactivate", PT::Boolean}, {"Enabled", PT::Boolean},
-        {"InitialParent", PT::String}};
-    const std::vector<std::pair<const char*, PT>> font{{"TextFont", PT::String}, {"TextSize", PT::Single},
-                                                       {"TextUnit", PT::Enum8}, {"Bold", PT::Boolean},
-                                                       {"Italic", PT::Boolean}, {"Underline", PT::Boolean}};
-    auto with = [](std::vector<std::pair<const char*, PT>> a, std::initializer_list<std::pair<const char*, PT>> b) {
-        a.insert(a.end(), b);
-        return a;
-    };
-    const Row rows[] = {
-        {Oval::__Lookup(), with(rect, {{"FillColor", PT::Color}, {"BorderWidth", PT::Integer}, {"BorderColor", PT::Color}})},
-        {Rectangle::__Lookup(), with(rect, {{"FillColor", PT::Color}, {"BorderWidth", PT::Integer},
-                                            {"TopLeftColor", PT::Color}, {"BottomRightColor", PT::Color}})},
-        {Slider::__Lookup(), with(rect, {{"TabStop", PT::Boolean}, {"Minimum", PT::Integer}, {"Value", PT::Integer},
-                                         {"Maximum", PT::Integer}, {"LineStep", PT::Integer}, {"PageStep", PT::Integer},
-                                         {"LiveScroll", PT::Boolean}, {"TickStyle", PT::Integer}})},
-        {ScrollBar::__Lookup(), with(rect, {{"TabStop", PT::Boolean}, {"Minimum", PT::Integer}, {"Value", PT::Integer},
-                                            {"Maximum", PT::Integer}, {"LineStep", PT::Integer}, {"PageStep", PT::Integer},
-                                            {"LiveScroll", PT::Boolean}, {"AcceptFocus", PT::Boolean}})},
-        {PopupMenu::__Lookup(), with(with(rect, {{"TabStop", PT::Boolean}, {"InitialValue", PT::String},
-                                                 {"ListIndex", PT::Integer}, {"DataSource", PT::String},
-                                                 {"DataField", PT::String}}),
-                                     {})},
-        {PushButton::__Lookup(), with(rect, {{"TabStop", PT::Boolean}, {"Caption", PT::String}, {"Default", PT::Boolean},
-                                             {"Cancel", PT::Boolean}, {"ButtonStyle", PT::Integer}})},
-        {TextField::__Lookup(), with(rect, {{"TabStop", PT::Boolean}, {"Border", PT::Boolean}, {"Password", PT::Boolean},
-                                            {"UseFocusRing", PT::Boolean}, {"TextColor", PT::Color},
-                                            {"BackColor", PT::Color}, {"Format", PT::String}, {"CueText", PT::String},
-                                            {"Text", PT::String}, {"Mask", PT::String}, {"ReadOnly", PT::Boolean},
-                                            {"LimitText", PT::Integer}, {"AcceptTabs", PT::Boolean},
-                                            {"Alignment", PT::Integer}, {"AutomaticallyCheckSpelling", PT::Boolean},
-                                            {"DataSource", PT::String}, {"DataField", PT::String}})},
-        {NotePlayer::__Lookup(), {{"Index", PT::Integer}, {"Instrument", PT::Integer}, {"Name", PT::String},
-                                  {"PanelIndex", PT::Integer}, {"TabPanelIndex", PT::Integer}, {"_mIndex", PT::Integer},
-                                  {"_mInitialParent", PT::String}, {"_mName", PT::String}, {"_mPanelIndex", PT::Integer}}},
-        {Timer::__Lookup(), {{"Mode", PT::Integer}, {"Period", PT::Integer}}},
-    };
-    for (const Row& r : rows) {
-        auto names = r.names;
-        if (&r.cls == &PopupMenu::__Lookup() || &r.cls == &PushButton::__Lookup() || &r.cls == &TextField::__Lookup())
-            names.insert(names.end(), font.begin(), font.end());
-        for (auto [name, type] : names) {
-            const PropertyRecord* p = r.cls.findProperty(name);
-            ASSERT_TRUE(p) << r.cls.name << "." << name;
-            EXPECT_EQ(p->type, type) << r.cls.name << "." << name;
-        }
-    }
 }
 
 }  // namespace

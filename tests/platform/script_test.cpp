@@ -1,8 +1,7 @@
-// The script runner: real processes for the program's runner, a recording
-// runner for what reaches it.
+// The script runner: real processes, detached, and one line for a file that
+// cannot run.
 #include "platform/runtime.h"
 #include "platform/script.h"
-#include "support/recording.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +27,6 @@ protected:
     }
     void TearDown() override {
         setErrorSink({});
-        setScriptRunner(nullptr);
         fs::remove_all(dir);
     }
 
@@ -118,17 +116,6 @@ TEST_F(ScriptTest, AFileThatCannotRunGivesOneLineNamingIt) {
     EXPECT_NO_THROW(runScript(std::optional<FolderItem>()));  // no item at all
     EXPECT_EQ(lines.size(), 1u);
     EXPECT_FALSE(fs::exists(dir / "NALVOTWO.scpt.ran"));
-}
-
-TEST_F(ScriptTest, AnInstalledRunnerReceivesEveryCall) {
-    auto recording = std::make_shared<RecordingScriptRunner>();
-    setScriptRunner(recording);
-    runScript(FolderItem(dir / "NALVOTWO.scpt"));
-    runScript(std::optional<FolderItem>(), {"x"});
-    ASSERT_EQ(recording->runs().size(), 2u);
-    EXPECT_EQ(recording->runs()[0], (ScriptRun{dir / "NALVOTWO.scpt", {}}));
-    EXPECT_EQ(recording->runs()[1], (ScriptRun{std::nullopt, {"x"}}));
-    EXPECT_TRUE(lines.empty());
 }
 
 }  // namespace

@@ -120,26 +120,7 @@ TEST_F(NalvoWindow, AccessorsFindTheirControls) {
     }
     EXPECT_NE(&window().Rectangle19(), &window().Rectangle20());
     EXPECT_EQ(&window().Mytimer(), window()._ControlByName("Mytimer"));
-}
-
-TEST_F(NalvoWindow, MenuItemAccessorsReachTheSharedMenuBar) {
-    for (const char* name : {"UntitledMenu2", "EditMenu", "UntitledMenu3", "UntitledMenu4", "EditClear", "EditPaste",
-                             "EditCopy", "EditCut", "UntitledMenu0", "EditUndo", "FileMenu", "UntitledMenu5", "FileQuit",
-                             "UntitledMenu1"}) {
-        const Value v = window().classTable().invoke(window(), name);
-        auto* item = dynamic_cast<MenuItem*>(std::get<Object*>(v));
-        ASSERT_NE(item, nullptr) << name;
-        EXPECT_EQ(item->Name, name);
-    }
-    EXPECT_NE(dynamic_cast<QuitMenuItem*>(&window().FileQuit()), nullptr);
-    EXPECT_NE(dynamic_cast<AppleMenuItem*>(&window().UntitledMenu3()), nullptr);
-}
-
-TEST_F(NalvoWindow, DefaultWindowIsMadeOnce) {
-    NALVO* first = &defaultWindow();
-    EXPECT_EQ(&defaultWindow(), first);
-    EXPECT_EQ(existingDefaultWindow(), first);
-    EXPECT_EQ(window().controlCount(), 87u);
+    EXPECT_EQ(&defaultWindow(), existingDefaultWindow());
 }
 
 // ---- a bare window and failures during creation ----
@@ -255,25 +236,9 @@ struct Hit {
 
 TEST_F(NalvoStacking, ClicksReachTheTopmostControl) {
     const Hit hits[] = {
-        // Piano: black keys above white keys; overlaps go to the later key.
-        {146, 480, "Rectangle42_MouseDown"},  // Rectangle42 above Rectangle30
+        // Piano: every key is clicked where it lies on top in the piano tests.
         {443, 480, ""},                       // the 1-pixel gap
-        {867, 480, "Rectangle17_MouseDown"},  // Rectangle17 above Rectangle23
-        {880, 480, "Rectangle23_MouseDown"},
-        {914, 480, "Rectangle24_MouseDown"},
-        {390, 430, "Rectangle9_MouseDown"},   // black over Rectangle1/2
-        {400, 480, "Rectangle2_MouseDown"},
-        {765, 440, "Rectangle21_MouseDown"},
-        {780, 440, "Rectangle21_MouseDown"},
-        {794, 466, "Rectangle21_MouseDown"},
         {795, 440, "Rectangle20_MouseDown"},  // only Rectangle20 here
-        {798, 424, "Rectangle20_MouseDown"},
-        {799, 440, "Rectangle16_MouseDown"},
-        {40, 420, "Rectangle44_MouseDown"},   // above the white keys
-        {40, 464, "Rectangle22_MouseDown"},
-        {55, 464, "Rectangle41_MouseDown"},
-        {1030, 440, "Rectangle40_MouseDown"},
-        {1030, 480, "Rectangle27_MouseDown"},
         // Pads: the later pad lies above.
         {382, 290, "Oval2_MouseDown"},        // Oval2 over Oval1's strip
         {350, 300, "Oval1_MouseDown"},
@@ -299,17 +264,6 @@ TEST_F(NalvoStacking, Rectangle19IsNeverHit) {
             if (c == "Rectangle20") ++rectangle20;
         }
     EXPECT_EQ(rectangle20, 4 * 43);
-}
-
-TEST_F(NalvoStacking, ControlBarEventsReachTheirOwnHandlers) {
-    // A value change from code reaches the hidden slider's handler with the slider as sender.
-    handled_.clear();
-    window().PitchSlider().setValue(6);
-    ASSERT_EQ(handled_, std::vector<std::string>{"PitchSlider_ValueChanged"});
-    EXPECT_EQ(senders_.front(), &window().PitchSlider());
-    handled_.clear();
-    window().VeclotityBar().setValue(9);
-    EXPECT_EQ(handled_, std::vector<std::string>{"VeclotityBar_ValueChanged"});
 }
 
 }  // namespace
