@@ -159,6 +159,20 @@ void Window::applySize() {
 void Window::setWidth(std::int64_t v) { width_ = v; applySize(); }
 void Window::setHeight(std::int64_t v) { height_ = v; applySize(); }
 void Window::setResizeable(bool v) { resizeable_ = v; applySize(); }
+void Window::setCloseButton(bool v) { closeButton_ = v; applyButtons(); }
+void Window::setMinimizeButton(bool v) { minimizeButton_ = v; applyButtons(); }
+void Window::setMaximizeButton(bool v) { maximizeButton_ = v; applyButtons(); }
+
+void Window::applyButtons() {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (closeButton_) flags |= Qt::WindowCloseButtonHint;
+    if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
+    if (maximizeButton_) flags |= Qt::WindowMaximizeButtonHint;
+    if (qt_->windowFlags() == flags) return;
+    const bool shown = qt_->isVisible();  // changing the flags hides a shown window
+    qt_->setWindowFlags(flags);
+    if (shown) qt_->show();
+}
 
 void Window::setTitle(std::string t) {
     title_ = std::move(t);
@@ -343,10 +357,10 @@ std::vector<PropertyRecord> windowProperties() {
         keep("MaxHeight", PT::Integer),
         keep("Frame", PT::Integer),
         accessor("Title", PT::String, &Window::Title, &Window::setTitle),
-        keep("CloseButton", PT::Boolean),
+        accessor("CloseButton", PT::Boolean, &Window::CloseButton, &Window::setCloseButton),
         accessor("Resizeable", PT::Boolean, &Window::Resizeable, &Window::setResizeable),
-        keep("MaximizeButton", PT::Boolean),
-        keep("MinimizeButton", PT::Boolean),
+        accessor("MaximizeButton", PT::Boolean, &Window::MaximizeButton, &Window::setMaximizeButton),
+        accessor("MinimizeButton", PT::Boolean, &Window::MinimizeButton, &Window::setMinimizeButton),
         keep("FullScreenButton", PT::Boolean),
         keep("Composite", PT::Boolean),
         keep("MacProcID", PT::Integer),

@@ -66,6 +66,13 @@ public:
     void setVisible(bool v);
     bool Resizeable() const { return resizeable_; }
     void setResizeable(bool v);
+    // Title-bar buttons (the full-screen button has no counterpart here and is stored).
+    bool CloseButton() const { return closeButton_; }
+    void setCloseButton(bool v);
+    bool MinimizeButton() const { return minimizeButton_; }
+    void setMinimizeButton(bool v);
+    bool MaximizeButton() const { return maximizeButton_; }
+    void setMaximizeButton(bool v);
     // Settings stored without effect here (frame, placement, buttons, ...).
     std::map<std::string, Value, std::less<>> stored;
 
@@ -105,6 +112,8 @@ private:
     std::string title_;
     Color backColor_{};
     bool hasBackColor_ = false, visible_ = false, resizeable_ = true;
+    bool closeButton_ = true, minimizeButton_ = true, maximizeButton_ = true;
+    void applyButtons();
     bool built_ = false;  // Constructor has run: Visible now shows and hides
     void applySize();
     class KeyFilter;

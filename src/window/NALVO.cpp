@@ -112,27 +112,57 @@ Object& castTo(Object* found, const ClassTable& cls, std::string_view name) {
     return object;
 }
 
+// The window operations the creation step uses, read from the window's
+// method table once.
+struct WindowOperations {
+    const MemberRecord* newObject;
+    const MemberRecord* addControl;
+    const MemberRecord* controlByName;
+};
+
+const MemberRecord& slotted(const ClassTable& cls, std::string_view name) {
+    const MemberRecord* member = cls.findMember(name);
+    if (!member || !member->hasSlot()) throw FunctionNotFoundException("no method " + std::string(name));
+    return *cls.methodTable.at(member->slot);
+}
+
+const WindowOperations& windowOperations() {
+    static const WindowOperations ops = [] {
+        const ClassTable& cls = NALVO::__Lookup();
+        return WindowOperations{&slotted(cls, "__New"), &slotted(cls, "_AddControl"), &slotted(cls, "_ControlByName")};
+    }();
+    return ops;
+}
+
+Object* controlByName(NALVO& window, std::string_view name) {
+    const Value args[] = {std::string(name)};
+    return std::get<Object*>(windowOperations().controlByName->implementation(window, args));
+}
+
 // The creation step of one control. An exception ends it where it is
 // raised; what was added to the window stays, an object not yet added is
-// dropped.
+// dropped. The window's own operations are called through its method table.
 void createControl(NALVO& window, const Step& step) {
     const ControlRow& row = *step.row;
+    const WindowOperations& ops = windowOperations();
 
-    std::unique_ptr<Object> object = window.__New(row.creationClass());
+    const Value classArg[] = {static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(&row.creationClass()))};
+    std::unique_ptr<Object> object(std::get<Object*>(ops.newObject->implementation(window, classArg)));
     if (Window::beforeConstruct) Window::beforeConstruct(row.name);
     switch (row.construct) {
         case Construct::RectControl: notNil(checkCast<RectControl>(object.get()), row.name).Constructor(); break;
         case Construct::TimerClass: notNil(checkCast<NALVOTimer>(object.get()), row.name).Constructor(); break;
         case Construct::None: break;
     }
-    window._AddControl(row.name, std::move(object));
+    const Value addArgs[] = {std::string(row.name), object.release()};
+    ops.addControl->implementation(window, addArgs);
 
     // The record is applied before any event is bound, so applying it runs
     // no handler.
-    _SetProperties(castTo(window._ControlByName(row.name), row.castClass(), row.name), step.record);
+    _SetProperties(castTo(controlByName(window, row.name), row.castClass(), row.name), step.record);
 
     for (const Step::Bind& bind : step.bindings) {
-        Object& cast = castTo(window._ControlByName(row.name), row.castClass(), row.name);
+        Object& cast = castTo(controlByName(window, row.name), row.castClass(), row.name);
         Control& control = notNil(checkCast<Control>(&cast), row.name);
         const MemberRecord* method = window.classTable().methodTable.at(bind.slot);
         auto delegate = RuntimeCreateDelegate(delegateInvokerFor(bind.row->senderClass), method, &window,
@@ -148,10 +178,7 @@ void runChunk(NALVO& window, int chunk) {
 
 // Calls a method of the window without arguments through its method table.
 void callThroughMethodTable(NALVO& window, std::string_view name) {
-    const ClassTable& cls = window.classTable();
-    const MemberRecord* member = cls.findMember(name);
-    if (!member || !member->hasSlot()) throw FunctionNotFoundException("no method " + std::string(name));
-    cls.methodTable.at(member->slot)->implementation(window, {});
+    slotted(window.classTable(), name).implementation(window, {});
 }
 
 std::unique_ptr<NALVO>& defaultSlot() {

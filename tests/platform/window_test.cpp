@@ -100,6 +100,13 @@ TEST_F(WindowTest, RecordGivesAFixedBlackTitledContentArea) {
     EXPECT_TRUE(w.HasBackColor());
     EXPECT_EQ(w.stored.at("Frame"), Value(std::int64_t{11}));
     EXPECT_EQ(w.qtWindow().windowTitle(), "NALVO PRO 2018");
+    // A close button, but no minimize or maximize button (the hints only
+    // count with CustomizeWindowHint; without it Qt gives the default buttons).
+    const Qt::WindowFlags flags = w.qtWindow().windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     w.qtWindow().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.qtWindow()));
     EXPECT_EQ(w.contentArea().size(), QSize(1050, 500));
