@@ -78,7 +78,7 @@ void noteBlock(NALVO& w, const KeyEntry& k) {
     if (k.earlyOff == EarlyOff::LastPitch) noteOffLastPitch(w);
     if (k.earlyOff == EarlyOff::Note60) w.NotePlayer1().PlayNote(60, 0);
     if (k.replaced) {
-        const ReplacedEntry entry{*k.replaced, (w.*k.litPad)()};
+        const ReplacedEntry entry{*k.replaced, nullptr, k.litPad};
         centreReset(w, &entry);
     } else {
         centreReset(w);

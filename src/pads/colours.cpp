@@ -54,10 +54,19 @@ Oval& centrePadControl(NALVO& window, CentrePad pad) { return (window.*row(pad).
 
 void paintPad(Oval& pad, Color colour) { pad.setFillColor(colour); }
 
+namespace {
+Oval& replacingPad(NALVO& window, const ReplacedEntry& entry) {
+    if (entry.sender) return *entry.sender;
+    if (!entry.accessor) throw NilObjectException("replacing pad is nil");
+    return (window.*entry.accessor)();
+}
+}  // namespace
+
 void centreReset(NALVO& window, const ReplacedEntry* replaced) {
     for (int i = 0; i < centrePadCount; ++i) {
         const auto pad = static_cast<CentrePad>(i);
-        Oval& target = (replaced && replaced->centre == pad) ? replaced->painter : centrePadControl(window, pad);
+        Oval& target = (replaced && replaced->centre == pad) ? replacingPad(window, *replaced)
+                                                             : centrePadControl(window, pad);
         paintPad(target, baseColour(centrePadClass(pad)));
     }
 }

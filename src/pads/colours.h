@@ -45,11 +45,14 @@ Oval& centrePadControl(NALVO& window, CentrePad pad);  // through its accessor
 // Paints a pad: sets its FillColor.
 void paintPad(Oval& pad, Color colour);
 
-// A replaced reset entry: at `centre`'s position `painter` is painted
-// `centre`'s base colour, and `centre` itself is not painted.
+// A replaced reset entry: at `centre`'s position another pad is painted
+// `centre`'s base colour, and `centre` itself is not painted. That pad is
+// either the clicked pad itself (`sender`) or reached through its control
+// accessor at that moment of the reset (`accessor`).
 struct ReplacedEntry {
     CentrePad centre;
-    Oval& painter;
+    Oval* sender = nullptr;
+    Oval& (NALVO::*accessor)() = nullptr;
 };
 
 // Paints the 13 centre pads their base colours in reset order, each fetched

@@ -73,7 +73,7 @@ struct OuterNaturalPad {
 bool outerNaturalPad(NALVO& w, Oval& sender, const OuterNaturalPad& row) {
     setInstrumentFromApp(w);
     noteOffLastPitch(w);
-    const ReplacedEntry entry{row.replaced, sender};
+    const ReplacedEntry entry{row.replaced, &sender};
     centreReset(w, &entry);
     noteOffLastPitch(w);
     noteOnAt(w, row.offset);

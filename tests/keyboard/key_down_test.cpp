@@ -251,5 +251,21 @@ TEST_F(KeyDown, AMissingCentrePadStopsTheNoteBlock) {
     EXPECT_EQ(reports().size(), 3u);
 }
 
+TEST_F(KeyDown, AMissingReplacingPadIsReachedInItsPlaceInTheReset) {
+    // "z" paints Oval9 where Oval7 stands in the reset: without Oval9 the
+    // pads before that place are painted, then the key stops.
+    SparseWindow sparse;
+    sparse.add<NotePlayer>("NotePlayer1");
+    for (const char* name : {"Oval1", "Oval2", "Oval3", "Oval4", "Oval5", "Oval6", "Oval7"}) sparse.add<Oval>(name);
+    start(kStart);
+    clearReports();
+
+    EXPECT_FALSE(sparse.window().keyDown("z"));
+    EXPECT_EQ(take(), (Lines{"instrument 5", "paint Oval1 255,128,128", "paint Oval2 255,192,255",
+                             "paint Oval3 128,0,255", "paint Oval4 0,128,128", "paint Oval5 128,128,255",
+                             "paint Oval6 0,64,128"}));
+    EXPECT_EQ(reports().size(), 1u);
+}
+
 }  // namespace
 }  // namespace nalvo
