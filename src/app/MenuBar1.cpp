@@ -58,6 +58,7 @@ void MenuBar1::build(int builder) {
         if (row.builder != builder) continue;
         auto item = newItem(row.kind);
         item->Name = row.name;
+        item->AutoEnable = true;
         item->Text = row.text;
         item->Visible = row.visible;
         if (row.shortcut) item->KeyboardShortcut = row.shortcut;

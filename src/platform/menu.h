@@ -23,6 +23,8 @@ public:
     std::string Name;
     std::string Text;
     bool Visible = true;
+    // Enabled automatically while its window is in front; every item here is enabled.
+    bool AutoEnable = false;
     // Shortcut as written at design time, Cmd for the command key ("Cmd+Q");
     // on this platform Cmd becomes Ctrl.
     std::string KeyboardShortcut;

@@ -61,6 +61,7 @@ TEST_F(MenuTest, TreeHoldsTheFourteenItemsInBuildOrder) {
         EXPECT_EQ(item.Text, c.text);
         EXPECT_EQ(item.KeyboardShortcut, c.shortcut);
         EXPECT_EQ(item.Visible, c.visible);
+        EXPECT_TRUE(item.AutoEnable);
         // Found from the bar at any depth, and through the window's accessor table.
         EXPECT_EQ(bar._Lookup(c.name), &item);
     }
