@@ -1,6 +1,7 @@
 #include "random.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <random>
 
@@ -30,7 +31,12 @@ double seededDraw() {
 }  // namespace
 
 double Rnd() {
-    if (const auto& s = source()) return s();
+    if (const auto& s = source()) {
+        // A replaced source is held to the same promise: [0, 1), never NaN.
+        const double v = s();
+        if (!(v >= 0.0)) return 0.0;
+        return v < 1.0 ? v : std::nextafter(1.0, 0.0);
+    }
     return seededDraw();
 }
 

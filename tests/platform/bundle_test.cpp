@@ -2,6 +2,7 @@
 #include "platform/bundle.h"
 #include "platform/random.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -49,6 +50,16 @@ TEST(Random, DrawsLieInTheHalfOpenUnitRangeAndVary) {
     }
     EXPECT_LT(low, 0.01);
     EXPECT_GT(high, 0.99);
+}
+
+TEST(Random, AReplacedSourceStaysInTheHalfOpenUnitRange) {
+    for (const double v : {-0.5, 1.0, 7.0, std::nan("")}) {
+        setRndSource([v] { return v; });
+        const double r = Rnd();
+        EXPECT_GE(r, 0.0) << v;
+        EXPECT_LT(r, 1.0) << v;
+    }
+    setRndSource({});
 }
 
 }  // namespace
