@@ -276,7 +276,7 @@ std::string encode(const PushButtonRow& r) {
 // ---- PopupMenu: the instrument menu -----------------------------------------
 
 // The General MIDI programs 1 to 128 as the menu shows them, odd spellings
-// included. Program 78 is written "Shakuhati".
+// included.
 constexpr std::array<const char*, 128> kInstruments{
     "Acoustic Grand Piano", "Bright Acoustic Piano", "Elactric Grand Piano", "Honky-tonk Piano",
     "Rhodes Piano", "Chorused Piano", "Harpsichord", "Clavinet",
@@ -297,7 +297,7 @@ constexpr std::array<const char*, 128> kInstruments{
     "Soprano Sax", "Alto Sax", "Tenor Sax", "Baritone Sax",
     "Oboe", "English Horn", "Bassoon", "Clarinet",
     "Piccolo", "Flute", "Recorder", "Pan Fluete",
-    "Bottle blow", "Shakuhati", "Whistle", "Ocarina",
+    "Bottle blow", "Shakuhachi", "Whistle", "Ocarina",
     "Square Lead", "Saw Lead", "Calliope", "Chiffer",
     "Synth Lead 5", "Synth Lead 6", "Synth Lead 7", "Synth Lead 8",
     "Synth Pad 1", "Synth Pad 2", "Synth Pad 3", "Synth Pad 4",
