@@ -8,17 +8,6 @@ namespace nalvo {
 
 namespace {
 
-constexpr std::array<PitchColours, 8> kPitchColours = {{
-    {RGB(255, 128, 128), RGB(255, 0, 0)},      // C
-    {RGB(255, 192, 255), RGB(255, 128, 192)},  // D
-    {RGB(128, 0, 255), RGB(160, 32, 255)},     // E
-    {RGB(0, 128, 128), RGB(0, 192, 192)},      // F
-    {RGB(128, 128, 255), RGB(192, 192, 255)},  // G
-    {RGB(0, 64, 128), RGB(0, 96, 160)},        // A
-    {RGB(0, 0, 128), RGB(0, 0, 255)},          // B
-    {RGB(255, 255, 128), RGB(255, 255, 64)},   // every sharp
-}};
-
 struct CentreRow {
     const char* name;
     PitchClass pitchClass;
@@ -45,8 +34,6 @@ const std::array<CentreRow, centrePadCount> kCentrePads = {{
 const CentreRow& row(CentrePad pad) { return kCentrePads[static_cast<std::size_t>(pad)]; }
 
 }  // namespace
-
-PitchColours pitchColours(PitchClass pc) noexcept { return kPitchColours[static_cast<std::size_t>(pc)]; }
 
 const char* centrePadName(CentrePad pad) noexcept { return row(pad).name; }
 PitchClass centrePadClass(CentrePad pad) noexcept { return row(pad).pitchClass; }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "platform/runtime.h"
+#include "window/pitch_colours.h"
 
 #include <cstdint>
 
@@ -15,19 +16,6 @@ namespace nalvo {
 
 class NALVO;
 class Oval;
-
-// The seven natural pitch classes each have a colour pair; all sharps share one.
-enum class PitchClass : std::uint8_t { C, D, E, F, G, A, B, Sharp };
-
-struct PitchColours {
-    Color base;
-    Color highlight;
-};
-
-// The colour pair of a pitch class.
-PitchColours pitchColours(PitchClass pc) noexcept;
-inline Color baseColour(PitchClass pc) noexcept { return pitchColours(pc).base; }
-inline Color highlightColour(PitchClass pc) noexcept { return pitchColours(pc).highlight; }
 
 // The 13 centre pads; the enumerator's value is the pad's position in the
 // centre reset (0 = first painted): naturals rising, then sharps rising.

@@ -4,6 +4,7 @@
 // encoder that writes the class's entries in the class's fixed order. The
 // records are encoded once, on first use, and kept for the whole run.
 #include "window/NALVO.h"
+#include "window/pitch_colours.h"
 
 #include "platform/record.h"
 
@@ -17,14 +18,14 @@ namespace {
 constexpr std::int64_t kNoIndex = -2147483648LL;
 
 // Base colours of the pads, by pitch class.
-constexpr Color kC = RGB(255, 128, 128);
-constexpr Color kD = RGB(255, 192, 255);
-constexpr Color kE = RGB(128, 0, 255);
-constexpr Color kF = RGB(0, 128, 128);
-constexpr Color kG = RGB(128, 128, 255);
-constexpr Color kA = RGB(0, 64, 128);
-constexpr Color kB = RGB(0, 0, 128);
-constexpr Color kSharp = RGB(255, 255, 128);
+constexpr Color kC = baseColour(PitchClass::C);
+constexpr Color kD = baseColour(PitchClass::D);
+constexpr Color kE = baseColour(PitchClass::E);
+constexpr Color kF = baseColour(PitchClass::F);
+constexpr Color kG = baseColour(PitchClass::G);
+constexpr Color kA = baseColour(PitchClass::A);
+constexpr Color kB = baseColour(PitchClass::B);
+constexpr Color kSharp = baseColour(PitchClass::Sharp);
 constexpr Color kBlack = RGB(0, 0, 0);
 constexpr Color kWhite = RGB(255, 255, 255);
 
