@@ -33,8 +33,15 @@ int runProgram(int& argc, char** argv, const ProgramParts& parts) {
     int status = 1;
     try {
         newAppInstance();
+        // Qt reads options of its own (-reverse, -title, -style ...) from the
+        // arguments it is given; the program takes no command line, so Qt gets
+        // the program's name alone. argv[0] stays for Qt's fallback search of
+        // the executable, which the bundle's Resources folder hangs off.
+        static char fallbackName[] = "nalvo";
+        char* qtArgv[] = {argc > 0 && argv && argv[0] ? argv[0] : fallbackName, nullptr};
+        int qtArgc = 1;
         std::optional<QApplication> ownQt;
-        if (!QApplication::instance()) ownQt.emplace(argc, argv);
+        if (!QApplication::instance()) ownQt.emplace(qtArgc, qtArgv);
         QApplication::setApplicationName(QStringLiteral("NALVO PRO 2018"));
         setNoteOutput(parts.openOutput ? parts.openOutput() : openSoundOutput());
         // The window's widgets must go before the QApplication does.

@@ -32,6 +32,7 @@ struct ProgramParts {
 
 // The program: early start-up, the QApplication (an existing one is used),
 // the note output, the default window, the Open events, the event loop.
+// The arguments are not read: a new QApplication is given argv[0] alone.
 // Returns the event loop's status (0) after a normal quit, with every note
 // silenced; a start-up failure is reported in one line and returns 1.
 int runProgram(int& argc, char** argv, const ProgramParts& parts);

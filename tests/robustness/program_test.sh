@@ -3,7 +3,7 @@
 # (PREFIX/bin/nalvo, PREFIX/Resources) and checks how it starts, what it
 # prints, that it keeps running and that Ctrl+Q ends it with status 0.
 #
-#   program_test.sh NALVO_BINARY CASE
+#   program_test.sh NALVO_BINARY CASE [NOTE_LISTENER]
 #
 # Cases:
 #   end_to_end             scripts in place, no audio device: the one sound
@@ -11,6 +11,9 @@
 #   no_soundfont           an empty SoundFont folder: one notice naming it
 #   no_resources           no Resources/ folder: REC prints one line
 #   script_not_executable  the scripts lack the execute bit: REC prints one line
+#   command_line           started with Qt's own options "-reverse -title X":
+#                          the title stays, the pitch bar's right arrow still
+#                          raises the pitch (sound goes to NOTE_LISTENER)
 # Exit 77 (skipped) when Xvfb or xdotool is missing, or when the case needs
 # a private mount namespace that cannot be had.
 set -uo pipefail
@@ -54,6 +57,11 @@ fi
 # ALSA default device on a card that does not exist.
 mkdir -p "$work/home"
 printf 'pcm.!default { type hw card 31 }\nctl.!default { type hw card 31 }\n' >"$work/home/.asoundrc"
+# command_line: the sound is piped to the note listener, which writes the
+# note number of each note it hears to $work/notes.
+[ "$case_name" = command_line ] &&
+    printf 'pcm.!default { type file slave.pcm "null" file "|exec %s %s" format "raw" }\n' \
+        "$3" "$work/notes" >"$work/home/.asoundrc"
 export HOME=$work/home PULSE_SERVER=unix:$work/no-pulse XDG_RUNTIME_DIR=$work
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY SESSION_MANAGER
 
@@ -72,6 +80,8 @@ if [ "$case_name" = no_soundfont ]; then
     fi
     unshare -m sh -c 'mount --bind "$1" /usr/share/sounds/sf2 && exec "$2"' sh "$work/empty-sf2" "$prefix/bin/nalvo" \
         >"$work/stdout" 2>"$work/stderr" &
+elif [ "$case_name" = command_line ]; then
+    "$prefix/bin/nalvo" -reverse -title X >"$work/stdout" 2>"$work/stderr" &
 else
     "$prefix/bin/nalvo" >"$work/stdout" 2>"$work/stderr" &
 fi
@@ -90,8 +100,24 @@ alive() { sleep 0.5; kill -0 "$pid" 2>/dev/null || fail "the program ended: $1";
 lines() { grep -c '' "$work/stderr"; }
 alive "right after start-up"
 
+# ---- command_line: the window found above kept its title. One click on
+# the right arrow of PitchBar (811,378 200x15) makes the pitch 6 (+12), so
+# Oval1 (C4 = 60, centre 348,306) then plays 72. ----
+if [ "$case_name" = command_line ]; then
+    height=$(xdotool getwindowgeometry "$wid" | awk '/Geometry:/ { split($2, g, "x"); print g[2] }')
+    top=$(( height - 500 ))
+    xdotool mousemove --window "$wid" $(( 811 + 200 - 8 )) $(( top + 378 + 7 )) click 1
+    sleep 0.3
+    xdotool mousemove --window "$wid" 348 $(( top + 306 )) click 1
+    for _ in $(seq 100); do [ -s "$work/notes" ] && break; sleep 0.05; done
+    [ "$(cat "$work/notes" 2>/dev/null)" = 72 ] || fail "expected note 72, heard: $(cat "$work/notes" 2>/dev/null)"
+fi
+
 # The sound notice: none when sound works, else one line.
 case $case_name in
+command_line)
+    [ "$(lines)" = 0 ] || fail "expected no line with sound working, got $(lines)"
+    ;;
 no_soundfont)
     [ "$(lines)" = 1 ] || fail "expected one notice line, got $(lines)"
     grep -q 'SoundFont' "$work/stderr" || fail "the notice does not name the missing SoundFont"
@@ -134,6 +160,7 @@ pid=
 [ "$status" = 0 ] || fail "exit status $status"
 [ ! -s "$work/stdout" ] || fail "the program wrote to stdout"
 case $case_name in
+command_line) want=0 ;;
 no_soundfont) want=1 ;;
 end_to_end) want=1 ;;
 *) want=2 ;;
