@@ -17,20 +17,23 @@ namespace {
 
 // FluidSynth logs through process-wide hooks. Warnings and chatter are
 // dropped; real errors are collected while an output is being opened (they
-// end up in the one notice line) and go to stderr otherwise.
+// end up in the one notice line) and are the program's notices otherwise.
 std::mutex logMutex;
 std::string* logCollector = nullptr;  // guarded by logMutex
 
 void fluidLog(int level, const char* message, void*) {
     if (level > FLUID_ERR || !message) return;
-    std::lock_guard lock(logMutex);
-    if (logCollector) {
-        if (logCollector->find(message) != std::string::npos) return;
-        if (!logCollector->empty()) *logCollector += "; ";
-        *logCollector += message;
-    } else {
-        std::fprintf(stderr, "FluidSynth: %s\n", message);
+    {
+        std::lock_guard lock(logMutex);
+        if (logCollector) {
+            if (logCollector->find(message) == std::string::npos) {
+                if (!logCollector->empty()) *logCollector += "; ";
+                *logCollector += message;
+            }
+            return;
+        }
     }
+    printNotice(std::string("FluidSynth: ") + message);
 }
 
 // ALSA prints its own lines for every device it fails to open. FluidSynth
@@ -56,6 +59,19 @@ void quietFluidLog() {
     });
 }
 
+// The SoundFont loaders that FluidSynth uses for some formats report through
+// GLib's log, which prints to stderr on its own. While an output is opened,
+// GLib's default log handler collects like FluidSynth's errors. GLib comes
+// with FluidSynth and is reached through the loader, as ALSA is.
+using GLogFunc = void (*)(const char* domain, int level, const char* message, void* data);
+using GLogSetDefault = GLogFunc (*)(GLogFunc, void*);
+
+void glibLog(const char*, int, const char* message, void*) { fluidLog(FLUID_ERR, message, nullptr); }
+
+GLogSetDefault glibSetDefaultHandler() {
+    return reinterpret_cast<GLogSetDefault>(::dlsym(RTLD_DEFAULT, "g_log_set_default_handler"));
+}
+
 // Collects FluidSynth's errors for the lifetime of the object.
 class LogCollector {
 public:
@@ -63,10 +79,12 @@ public:
         quietFluidLog();
         std::lock_guard lock(logMutex);
         logCollector = &text_;
+        if (auto set = glibSetDefaultHandler()) glibPrevious_ = set(glibLog, nullptr);
     }
     ~LogCollector() {
         std::lock_guard lock(logMutex);
         logCollector = nullptr;
+        if (auto set = glibSetDefaultHandler(); set && glibPrevious_) set(glibPrevious_, nullptr);
     }
     std::string text() const {
         std::lock_guard lock(logMutex);
@@ -75,6 +93,7 @@ public:
 
 private:
     std::string text_;
+    GLogFunc glibPrevious_ = nullptr;
 };
 
 // Buffering to try, smallest first: 128 x 3 frames at 48 kHz is 8 ms.
@@ -98,13 +117,21 @@ public:
 
 }  // namespace
 
-std::optional<std::filesystem::path> findSoundFont(const std::filesystem::path& folder) {
+std::vector<std::filesystem::path> soundFonts(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> found;
     for (const char* name : {"default-GM.sf2", "FluidR3_GM.sf2", "TimGM6mb.sf2"}) {
         std::filesystem::path candidate = folder / name;
         std::error_code ec;
-        if (std::filesystem::is_regular_file(candidate, ec) && ::access(candidate.c_str(), R_OK) == 0) return candidate;
+        if (std::filesystem::is_regular_file(candidate, ec) && ::access(candidate.c_str(), R_OK) == 0)
+            found.push_back(std::move(candidate));
     }
-    return std::nullopt;
+    return found;
+}
+
+std::optional<std::filesystem::path> findSoundFont(const std::filesystem::path& folder) {
+    auto fonts = soundFonts(folder);
+    if (fonts.empty()) return std::nullopt;
+    return fonts.front();
 }
 
 FluidSynthOutput::~FluidSynthOutput() {
@@ -151,28 +178,29 @@ std::unique_ptr<FluidSynthOutput> FluidSynthOutput::openRender(const std::filesy
 std::unique_ptr<FluidSynthOutput> FluidSynthOutput::openAudio(const std::filesystem::path& soundFont,
                                                               std::string& error,
                                                               const std::vector<std::string>& drivers) {
+    auto out = openRender(soundFont, error, kSampleRate);
+    if (!out || !out->startAudio(drivers, error)) return nullptr;
+    return out;
+}
+
+bool FluidSynthOutput::startAudio(const std::vector<std::string>& drivers, std::string& error) {
     LogCollector log;
-    std::unique_ptr<FluidSynthOutput> out(new FluidSynthOutput);
-    if (!out->load(soundFont, kSampleRate, error)) {
-        if (!log.text().empty()) error += " (" + log.text() + ")";
-        return nullptr;
-    }
     for (const std::string& driver : drivers) {
-        if (fluid_settings_setstr(out->settings_, "audio.driver", driver.c_str()) == FLUID_FAILED) continue;
+        if (fluid_settings_setstr(settings_, "audio.driver", driver.c_str()) == FLUID_FAILED) continue;
         for (const Buffering& b : kBufferings) {
-            fluid_settings_setint(out->settings_, "audio.period-size", b.periodSize);
-            fluid_settings_setint(out->settings_, "audio.periods", b.periods);
-            out->driver_ = new_fluid_audio_driver(out->settings_, out->synth_);
-            if (out->driver_) {
-                out->periodSize_ = b.periodSize;
-                out->periods_ = b.periods;
-                return out;
+            fluid_settings_setint(settings_, "audio.period-size", b.periodSize);
+            fluid_settings_setint(settings_, "audio.periods", b.periods);
+            driver_ = new_fluid_audio_driver(settings_, synth_);
+            if (driver_) {
+                periodSize_ = b.periodSize;
+                periods_ = b.periods;
+                return true;
             }
         }
     }
     error = "no audio device";
     if (!log.text().empty()) error += " (FluidSynth: " + log.text() + ")";
-    return nullptr;
+    return false;
 }
 
 void FluidSynthOutput::setInstrument(std::int64_t instrument) {
@@ -211,16 +239,33 @@ int FluidSynthOutput::currentProgram() const {
 }
 
 std::shared_ptr<NoteOutput> openSoundOutput(const SoundSetup& setup) {
-    const auto font = findSoundFont(setup.soundFontFolder);
-    if (!font) {
+    const auto fonts = soundFonts(setup.soundFontFolder);
+    if (fonts.empty()) {
         printNotice("No sound: no General MIDI SoundFont (default-GM.sf2, FluidR3_GM.sf2 or TimGM6mb.sf2) in " +
                     setup.soundFontFolder.string() + "; install timgm6mb-soundfont. Playing silently.");
         return std::make_shared<SilentOutput>();
     }
+    // A font that exists but fails to load is passed over for the next; the
+    // one notice line names it.
+    std::string skipped;  // why each font passed over failed
+    std::unique_ptr<FluidSynthOutput> out;
+    for (const auto& font : fonts) {
+        std::string error;
+        out = FluidSynthOutput::openRender(font, error, kSampleRate);
+        if (out) break;
+        skipped += (skipped.empty() ? "" : "; ") + error;
+    }
+    if (!out) {
+        printNotice("No sound: no SoundFont loads: " + skipped + ". Playing silently.");
+        return std::make_shared<SilentOutput>();
+    }
     std::string error;
-    if (auto out = FluidSynthOutput::openAudio(*font, error, setup.drivers)) return out;
-    printNotice("No sound: " + error + ". Playing silently.");
-    return std::make_shared<SilentOutput>();
+    if (!setup.drivers.empty() && !out->startAudio(setup.drivers, error)) {
+        printNotice("No sound: " + error + (skipped.empty() ? "" : "; " + skipped) + ". Playing silently.");
+        return std::make_shared<SilentOutput>();
+    }
+    if (!skipped.empty()) printNotice("SoundFont passed over: " + skipped + ".");
+    return out;
 }
 
 }  // namespace nalvo

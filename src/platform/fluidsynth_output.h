@@ -29,8 +29,10 @@ namespace nalvo {
 // Where the Debian GM SoundFonts live.
 inline constexpr const char* kSoundFontFolder = "/usr/share/sounds/sf2";
 
-// The SoundFont to load from `folder`: default-GM.sf2, else FluidR3_GM.sf2,
-// else TimGM6mb.sf2; nothing when none of them is a readable file.
+// The SoundFonts of `folder` that are readable files, in the order they are
+// tried: default-GM.sf2, FluidR3_GM.sf2, TimGM6mb.sf2.
+std::vector<std::filesystem::path> soundFonts(const std::filesystem::path& folder = kSoundFontFolder);
+// The first of them; nothing when there is none.
 std::optional<std::filesystem::path> findSoundFont(const std::filesystem::path& folder = kSoundFontFolder);
 
 class FluidSynthOutput final : public NoteOutput {
@@ -51,6 +53,11 @@ public:
     void setInstrument(std::int64_t instrument) override;
     void playNote(std::int64_t note, std::int64_t velocity) override;
     void allNotesOff() override;
+
+    // Starts FluidSynth's audio driver on an output opened for rendering:
+    // `drivers` in order, each with the smallest buffering it accepts. False,
+    // and `error` set, when no driver starts.
+    bool startAudio(const std::vector<std::string>& drivers, std::string& error);
 
     // Render mode: synthesizes `frames` stereo frames into `out`, interleaved
     // left/right (out.size() == 2 * frames afterwards).
@@ -75,15 +82,19 @@ private:
     int periods_ = 0;
 };
 
-// What openSoundOutput looks for; the defaults are the program's.
+// What openSoundOutput looks for; the defaults are the program's, which has
+// no way to change them. An empty driver list starts no audio output (the
+// sound is only rendered on demand), for the sound tests.
 struct SoundSetup {
     std::filesystem::path soundFontFolder = kSoundFontFolder;
     std::vector<std::string> drivers = {"pulseaudio", "alsa"};
 };
 
-// The program's note output, ready for setNoteOutput(). With no SoundFont or
-// no audio device it prints one notice line and returns a silent output, so
-// the program keeps running.
+// The program's note output, ready for setNoteOutput(). A SoundFont that
+// fails to load is passed over for the next. Prints at most one notice line:
+// the fonts passed over, or why there is no sound (no SoundFont loads, no
+// audio device), in which case the output is silent and the program keeps
+// running.
 std::shared_ptr<NoteOutput> openSoundOutput(const SoundSetup& setup = {});
 
 }  // namespace nalvo
