@@ -4,41 +4,56 @@
 namespace nalvo {
 
 const ClassTable& App::__Lookup() {
-    static const ClassTable table = [] {
-        ClassTable t;
-        t.name = "App";
-        t.superclass = &Application::__Lookup();
-        t.members.push_back(MemberRecord{
-            .name = "Event_Open",
-            .flags = member_flags::Method | member_flags::Slot,
-            .attributes = {},
-            .signature = "%%",
-            .implementation = [](Object& self, Args) {
-                static_cast<App&>(self).Event_Open();
+    static const std::unique_ptr<ClassTable> table = [] {
+        const ClassTable& super = Application::__Lookup();
+        auto t = std::make_unique<ClassTable>();
+        t->name = "App";
+        t->superclass = &super;
+        t->members = super.members;  // none overridden
+        auto own = [&t](const char* name, void (App::*method)()) {
+            MemberRecord m;
+            m.name = name;
+            m.flags = member_flags::Method | member_flags::Slot;
+            m.signature = "%%";
+            m.implementation = [method](Object& self, Args) {
+                (notNil(checkCast<App>(&self), "App").*method)();
                 return Value{};
-            },
-        });
-        t.members.push_back(MemberRecord{
-            .name = "Constructor",
-            .flags = member_flags::Method | member_flags::Slot,
-            .attributes = {},
-            .signature = "%%",
-            .implementation = [](Object& self, Args) {
-                static_cast<App&>(self).Constructor();
-                return Value{};
-            },
-        });
-        for (auto& m : t.members) m.invoker = invokerFor(m.signature);
-        std::uint32_t slot = 0;
-        for (auto& m : t.members) m.slot = slot++;
-        for (auto& m : t.members) t.methodTable.push_back(&m);
-        // The application's Open event is implemented by Event_Open.
-        t.events.push_back(EventEntry{"Open", &t.members[0]});
-        t.factory = [] { return std::unique_ptr<Object>(new App); };
-        t.instanceBytes = sizeof(App);
+            };
+            m.invoker = invokerFor(m.signature);
+            t->members.push_back(std::move(m));
+        };
+        own("Event_Open", &App::Event_Open);
+        own("Constructor", &App::Constructor);
+        numberSlots(*t);
+        t->events = super.events;
+        for (auto& e : t->events)
+            if (e.name == "Open") e.implementation = t->findMember("Event_Open");
+
+        // The shared playing state: public Integer fields, no accessors of their own.
+        t->properties = super.properties;
+        for (auto [name, field] : {std::pair{"MyInstrument", &App::MyInstrument}, std::pair{"MyPitch", &App::MyPitch},
+                                   std::pair{"MyVelocity", &App::MyVelocity}, std::pair{"LastPitch", &App::LastPitch}}) {
+            PropertyRecord p;
+            p.name = name;
+            p.flags = 5;
+            p.type = PropertyType::Integer;
+            p.get = [field](const Object& o) -> Value {
+                const auto* app = dynamic_cast<const App*>(&o);
+                if (!app) throw IllegalCastException("object is not an App");
+                return Value{app->*field};
+            };
+            p.set = [field](Object& o, const Value& v) {
+                const auto* i = std::get_if<std::int64_t>(&v);
+                if (!i) throw TypeMismatchException("an App property takes an Integer");
+                notNil(checkCast<App>(&o), "App").*field = *i;
+            };
+            t->properties.push_back(std::move(p));
+        }
+        t->factory = [] { return std::unique_ptr<Object>(new App); };
+        t->instanceBytes = sizeof(App);
         return t;
     }();
-    return table;
+    return *table;
 }
 
 App& theApp() {

@@ -10,13 +10,17 @@ namespace nalvo {
 class App : public Application {
 public:
     static const char* className() { return "App"; }
+    // The class table: Application's 13 operations, then Event_Open (also the
+    // Open event's hook) and Constructor; the four playing values as Integer
+    // properties. Built once, by the start-up pass or the first lookup.
     static const ClassTable& __Lookup();
+    static void __ctblinit() { (void)__Lookup(); }
     const ClassTable& classTable() const override { return __Lookup(); }
 
     void Constructor() {}
     // The application's Open event: silences LastPitch, then sets
     // MyInstrument from the instrument popup.
-    void Event_Open() override;
+    void Event_Open();
 
     // The shared playing state: plain public fields, read afresh at each use.
     std::int64_t MyInstrument = 0;  // instrument index for the note player

@@ -81,16 +81,40 @@ void MenuBar1::Untitled2() { build(2); }
 void MenuBar1::Untitled3() { build(3); }
 
 const ClassTable& MenuBar1::__Lookup() {
-    static const ClassTable table = [] {
-        ClassTable t;
-        t.name = "MenuBar1";
-        t.superclass = &MenuBar::__Lookup();
-        t.properties = MenuBar::__Lookup().properties;
-        t.factory = [] { return std::unique_ptr<Object>(new class MenuBar1); };
-        t.instanceBytes = sizeof(class MenuBar1);
+    static const std::unique_ptr<ClassTable> table = [] {
+        const ClassTable& super = MenuBar::__Lookup();
+        auto t = std::make_unique<ClassTable>();
+        t->name = "MenuBar1";
+        t->superclass = &super;
+        t->members = super.members;
+        auto own = [](void (MenuBar1::*method)()) -> Implementation {
+            return [method](Object& self, Args) {
+                (notNil(checkCast<class MenuBar1>(&self), "MenuBar1").*method)();
+                return Value{};
+            };
+        };
+        for (MemberRecord& m : t->members)
+            if (m.name == "Constructor" && m.signature == "%%") m.implementation = own(&MenuBar1::Constructor);
+        const std::pair<const char*, void (MenuBar1::*)()> builders[] = {{"Untitled0", &MenuBar1::Untitled0},
+                                                                         {"Untitled1", &MenuBar1::Untitled1},
+                                                                         {"Untitled2", &MenuBar1::Untitled2},
+                                                                         {"Untitled3", &MenuBar1::Untitled3}};
+        for (const auto& [name, method] : builders) {
+            MemberRecord m;
+            m.name = name;
+            m.flags = member_flags::Slot | member_flags::Method;
+            m.signature = "%%";
+            m.implementation = own(method);
+            m.invoker = invokerFor(m.signature);
+            t->members.push_back(std::move(m));
+        }
+        numberSlots(*t);
+        t->properties = super.properties;
+        t->factory = [] { return std::unique_ptr<Object>(new class MenuBar1); };
+        t->instanceBytes = sizeof(class MenuBar1);
         return t;
     }();
-    return table;
+    return *table;
 }
 
 MenuBar& MenuBar1() {

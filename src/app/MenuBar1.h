@@ -13,7 +13,11 @@ MenuBar& MenuBar1();
 class MenuBar1 : public MenuBar {
 public:
     static const char* className() { return "MenuBar1"; }
+    // The class table: MenuBar's operations in slot order, the no-argument
+    // Constructor replaced by this class's own, then Untitled0 .. Untitled3.
+    // Built once, by the start-up pass or the first lookup.
     static const ClassTable& __Lookup();
+    static void __ctblinit() { (void)__Lookup(); }
     const ClassTable& classTable() const override { return __Lookup(); }
 
     // Builds the fourteen items: Untitled0 .. Untitled3, in this order.

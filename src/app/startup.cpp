@@ -5,6 +5,7 @@
 #include "platform/fluidsynth_output.h"
 #include "platform/noteoutput.h"
 #include "platform/window.h"
+#include "window/NALVO.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -12,6 +13,12 @@
 #include <optional>
 
 namespace nalvo {
+
+std::span<const ClassTableBuilder> classTableBuilders() {
+    static constexpr ClassTableBuilder kBuilders[] = {&NALVOTimer::__ctblinit, &NALVO::__ctblinit,
+                                                      &MenuBar1::__ctblinit, &App::__ctblinit};
+    return kBuilders;
+}
 
 App& newAppInstance() {
     auto object = App::__Lookup().factory();
@@ -24,7 +31,7 @@ App& newAppInstance() {
 }
 
 void deliverOpenEvents(Window& window) {
-    guarded("App.Event_Open", [] { theApp().Event_Open(); });
+    guarded("App.Open", [] { theApp().raiseOpen(); });
     window.openControls();
     window.openWindow();
 }
@@ -32,6 +39,7 @@ void deliverOpenEvents(Window& window) {
 int runProgram(int& argc, char** argv, const ProgramParts& parts) {
     int status = 1;
     try {
+        RuntimePerformInitializers(classTableBuilders());
         newAppInstance();
         // Qt reads options of its own (-reverse, -title, -style ...) from the
         // arguments it is given; the program takes no command line, so Qt gets

@@ -5,11 +5,16 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 
 namespace nalvo {
 
 class Window;
 class NoteOutput;
+
+// The runtime's start-up list of class-table builders: the window's timer
+// class, NALVO, MenuBar1, App.
+std::span<const ClassTableBuilder> classTableBuilders();
 
 // Early start-up: creates the App object, runs its constructor, installs the
 // shared menu bar on it and registers it. Returns the registered object.

@@ -5,7 +5,10 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <algorithm>
+#include <chrono>
 #include <system_error>
+#include <thread>
 
 namespace nalvo {
 
@@ -17,14 +20,56 @@ std::unique_ptr<Application>& registered() {
 }  // namespace
 
 const ClassTable& Application::__Lookup() {
-    static const ClassTable table = [] {
-        ClassTable t;
-        t.name = "Application";
-        t.events.push_back(EventEntry{"Open", nullptr});
-        t.instanceBytes = sizeof(Application);
+    static const std::unique_ptr<ClassTable> table = [] {
+        auto t = std::make_unique<ClassTable>();
+        t->name = "Application";
+        auto nothing = [](Object&, Args) -> Value { return {}; };
+        auto events = [](Object&, Args) -> Value {
+            if (QCoreApplication::instance()) QCoreApplication::processEvents();
+            return {};
+        };
+        const std::pair<const char*, const char*> members[] = {
+            {"AddTrayItem", "%%o<TrayItem>"},  {"DoEvents", "%%i8"},
+            {"NewDocument", "%%"},             {"OpenDocument", "%%o<FolderItem>"},
+            {"RemoveTrayItem", "%%o<TrayItem>"}, {"SleepCurrentThread", "%%i8"},
+            {"YieldToNextThread", "%%"},       {"_AddMenuHandler", "%%sp"},
+            {"_AddPollableObject", "%%o<Object>"}, {"_DependencyList", "%%"},
+            {"_DoSingleEvent", "%%"},          {"_RemovePollableObject", "%%o<Object>"},
+            {"_x_SetVersionData", "%%p"},
+        };
+        for (const auto& [name, signature] : members) {
+            MemberRecord m;
+            m.name = name;
+            m.flags = member_flags::Slot | member_flags::Method;
+            m.signature = signature;
+            m.implementation = nothing;
+            m.invoker = invokerFor(m.signature);
+            t->members.push_back(std::move(m));
+        }
+        // No tray, no documents, no pollable objects here: the rest do nothing.
+        t->members[1].implementation = events;
+        t->members[5].implementation = [](Object&, Args a) -> Value {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::max<std::int64_t>(0, std::get<std::int64_t>(a[0]))));
+            return {};
+        };
+        t->members[6].implementation = [](Object&, Args) -> Value {
+            std::this_thread::yield();
+            return {};
+        };
+        t->members[10].implementation = events;
+        numberSlots(*t);
+        t->events.push_back(EventEntry{"Open", nullptr});
+        t->instanceBytes = sizeof(Application);
         return t;
     }();
-    return table;
+    return *table;
+}
+
+void Application::raiseOpen() {
+    const EventEntry* open = classTable().findEvent("Open");
+    if (!open || !open->implementation || !open->implementation->implementation) return;
+    const MemberRecord& hook = *open->implementation;
+    guarded(classTable().name + "." + hook.name, [&] { hook.implementation(*this, {}); });
 }
 
 std::optional<std::filesystem::path> Application::ExecutableFile() const {

@@ -16,13 +16,17 @@ class MenuBar;
 class Application : public Object {
 public:
     static const char* className() { return "Application"; }
+    // Application's 13 operations (none of which the system calls) and its
+    // Open event.
     static const ClassTable& __Lookup();
 
     MenuBar* menuBar() const { return menuBar_; }
     void setMenuBar(MenuBar* bar) { menuBar_ = bar; }
 
-    // The application's Open event; the framework delivers it once.
-    virtual void Event_Open() {}
+    // Delivers the application's Open event, once, to the hook that the
+    // class table's event table names; a class without one does nothing. The
+    // hook runs guarded: a failure is reported and start-up goes on.
+    void raiseOpen();
 
     // The running executable, or nothing when it cannot be found.
     std::optional<std::filesystem::path> ExecutableFile() const;

@@ -58,6 +58,15 @@ Value ClassTable::invoke(Object& self, std::string_view memberName, Args args) c
     return chosen->implementation(self, args);
 }
 
+void numberSlots(ClassTable& table) {
+    table.methodTable.clear();
+    for (auto& m : table.members) {
+        if (!m.hasSlot()) continue;
+        m.slot = static_cast<std::uint32_t>(table.methodTable.size());
+        table.methodTable.push_back(&m);
+    }
+}
+
 namespace {
 
 bool classNamed(const Object* object, std::string_view className) {
@@ -97,6 +106,8 @@ void checkArguments(std::string_view signature, Args args) {
             codes.remove_prefix(1);
         } else if (codes[0] == 'c') {
             if (!std::holds_alternative<Color>(v)) mismatch(signature, i, "a Color");
+            codes.remove_prefix(1);
+        } else if (codes[0] == 'v') {  // a Variant: any value
             codes.remove_prefix(1);
         } else if (codes[0] == 'p') {
             if (!std::holds_alternative<Object*>(v) && !std::holds_alternative<std::int64_t>(v) &&

@@ -92,6 +92,9 @@ public:
     Value invoke(Object& self, std::string_view name, Args args = {}) const;
 };
 
+// Slot numbers and the method table: every member with a slot, in member order.
+void numberSlots(ClassTable& table);
+
 // Reflection invokers for the signatures the framework knows. The system
 // registers its own per signature with `invokerFor`.
 ReflectionInvoker invokerFor(std::string_view signature);

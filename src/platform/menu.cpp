@@ -10,6 +10,9 @@
 #include <QMetaObject>
 #include <QString>
 
+#include <functional>
+#include <tuple>
+
 namespace nalvo {
 
 void MenuItem::Append(std::unique_ptr<MenuItem> item) {
@@ -111,11 +114,88 @@ PropertyRecord stringProperty(const char* name, std::string MenuItem::*field) {
     return p;
 }
 
-ClassTable menuItemTable(const char* name, const ClassTable* super, std::function<std::unique_ptr<Object>()> factory) {
-    ClassTable t;
+MenuItem& item(Object& self) { return notNil(checkCast<MenuItem>(&self), "menu item"); }
+const std::string& text(Args a, std::size_t i) { return std::get<std::string>(a[i]); }
+
+// The operations of MenuItem in slot order. Those that this platform does
+// not offer (cloning, inserting, removing, pop-up menus, native handles)
+// raise FunctionNotFoundException rather than pretend to work.
+std::vector<MemberRecord> menuItemMembers() {
+    const Implementation nothing = [](Object&, Args) -> Value { return {}; };
+    const Implementation setText = [](Object& self, Args a) -> Value {
+        item(self).Text = text(a, 0);
+        return {};
+    };
+    const Implementation find = [](Object& self, Args a) -> Value { return static_cast<Object*>(item(self)._Lookup(text(a, 0))); };
+    const Implementation append = [](Object& self, Args a) -> Value {
+        // Ownership of the boxed item passes to the menu.
+        Object* child = std::holds_alternative<Object*>(a[0]) ? std::get<Object*>(a[0]) : nullptr;
+        item(self).Append(std::unique_ptr<MenuItem>(checkCast<MenuItem>(child)));
+        return {};
+    };
+    const Implementation child = [](Object& self, Args a) -> Value { return static_cast<Object*>(item(self).Child(text(a, 0))); };
+    const Implementation count = [](Object& self, Args) -> Value { return static_cast<std::int64_t>(item(self).Count()); };
+    const Implementation at = [](Object& self, Args a) -> Value {
+        const std::int64_t i = std::get<std::int64_t>(a[0]);
+        if (i < 0 || static_cast<std::size_t>(i) >= item(self).Count())
+            throw OutOfBoundsException("menu item has no item " + std::to_string(i));
+        return static_cast<Object*>(&item(self).Item(static_cast<std::size_t>(i)));
+    };
+    auto unavailable = [](const char* name) -> Implementation {
+        return [name](Object&, Args) -> Value {
+            throw FunctionNotFoundException(std::string("MenuItem.") + name + " is not available on this platform");
+        };
+    };
+    const std::tuple<const char*, const char*, Implementation> rows[] = {
+        {"Append", "%%o<MenuItem>", append},
+        {"Child", "%o<MenuItem>%s", child},
+        {"Clone", "%o<MenuItem>%", unavailable("Clone")},
+        {"Close", "%%", nothing},
+        {"Constructor", "%%", nothing},
+        {"Constructor", "%%o<MenuItem>", nothing},
+        {"Constructor", "%%sv", setText},
+        {"Count", "%i8%", count},
+        {"Enable", "%%", nothing},  // every item is enabled
+        {"Handle", "%p%i8", unavailable("Handle")},
+        {"Insert", "%%i8o<MenuItem>", unavailable("Insert")},
+        {"Item", "%o<MenuItem>%i8", at},
+        {"MenuItem", "%%", nothing},
+        {"MenuItem", "%%sv", setText},
+        {"PopUp", "%o<MenuItem>%", unavailable("PopUp")},
+        {"PopUp", "%o<MenuItem>%i8i8", unavailable("PopUp")},
+        {"Remove", "%%i8", unavailable("Remove")},
+        {"Remove", "%%o<MenuItem>", unavailable("Remove")},
+        {"Remove", "%%s", unavailable("Remove")},
+        {"_DependencyList", "%%", nothing},
+        {"_DisableEntirely", "%%", nothing},
+        {"_Lookup", "%o<MenuItem>%s", find},
+        {"_Lookup", "%o<MenuItem>%si8", find},
+        {"_SelfEnable", "%%", nothing},
+        {"_Swap", "%%o<MenuItem>", unavailable("_Swap")},
+        {"_InstallClone", "%%o<MenuItem>", unavailable("_InstallClone")},
+    };
+    std::vector<MemberRecord> members;
+    for (const auto& [name, signature, implementation] : rows) {
+        MemberRecord m;
+        m.name = name;
+        m.flags = member_flags::Slot | member_flags::Method;
+        m.signature = signature;
+        m.implementation = implementation;
+        m.invoker = invokerFor(m.signature);
+        members.push_back(std::move(m));
+    }
+    return members;
+}
+
+std::unique_ptr<ClassTable> menuItemTable(const char* name, const ClassTable* super,
+                                          std::function<std::unique_ptr<Object>()> factory) {
+    auto table = std::make_unique<ClassTable>();
+    ClassTable& t = *table;
     t.name = name;
     t.superclass = super;
     t.factory = std::move(factory);
+    t.members = super ? super->members : menuItemMembers();
+    numberSlots(t);
     if (!super) {
         t.properties.push_back(stringProperty("Name", &MenuItem::Name));
         t.properties.push_back(stringProperty("Text", &MenuItem::Text));
@@ -130,33 +210,33 @@ ClassTable menuItemTable(const char* name, const ClassTable* super, std::functio
         t.properties = super->properties;
     }
     t.instanceBytes = sizeof(MenuItem);
-    return t;
+    return table;
 }
 
 }  // namespace
 
 const ClassTable& MenuItem::__Lookup() {
-    static const ClassTable table =
+    static const std::unique_ptr<ClassTable> table =
         menuItemTable("MenuItem", nullptr, [] { return std::unique_ptr<Object>(new MenuItem); });
-    return table;
+    return *table;
 }
 
 const ClassTable& QuitMenuItem::__Lookup() {
-    static const ClassTable table =
+    static const std::unique_ptr<ClassTable> table =
         menuItemTable("QuitMenuItem", &MenuItem::__Lookup(), [] { return std::unique_ptr<Object>(new QuitMenuItem); });
-    return table;
+    return *table;
 }
 
 const ClassTable& AppleMenuItem::__Lookup() {
-    static const ClassTable table = menuItemTable("AppleMenuItem", &MenuItem::__Lookup(),
+    static const std::unique_ptr<ClassTable> table = menuItemTable("AppleMenuItem", &MenuItem::__Lookup(),
                                                   [] { return std::unique_ptr<Object>(new AppleMenuItem); });
-    return table;
+    return *table;
 }
 
 const ClassTable& MenuBar::__Lookup() {
-    static const ClassTable table =
+    static const std::unique_ptr<ClassTable> table =
         menuItemTable("MenuBar", &MenuItem::__Lookup(), [] { return std::unique_ptr<Object>(new MenuBar); });
-    return table;
+    return *table;
 }
 
 }  // namespace nalvo

@@ -17,6 +17,8 @@ namespace nalvo {
 class MenuItem : public Object {
 public:
     static const char* className() { return "MenuItem"; }
+    // The operations of a menu item (26, shared by every subclass), and its
+    // properties Name, Text, KeyboardShortcut, Visible.
     static const ClassTable& __Lookup();
     const ClassTable& classTable() const override { return __Lookup(); }
 

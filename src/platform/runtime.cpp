@@ -67,6 +67,10 @@ void reportUnhandled(std::string_view where) noexcept {
     }
 }
 
+void RuntimePerformInitializers(std::span<const ClassTableBuilder> builders) {
+    for (ClassTableBuilder build : builders) build();
+}
+
 void setErrorSink(std::function<void(std::string_view line)> s) { sink() = std::move(s); }
 
 void printNotice(std::string_view line) noexcept {

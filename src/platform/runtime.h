@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -74,6 +75,12 @@ T& notNil(T* p, std::string_view what = {}) {
     if (!p) throw NilObjectException(what.empty() ? std::string("nil object") : std::string(what) + " is nil");
     return *p;
 }
+
+// A class-table builder: builds its class's table unless it is built already.
+using ClassTableBuilder = void (*)();
+// Runs the program's start-up list of class-table builders, in order, before
+// the application starts. A table still missing later is built on first use.
+void RuntimePerformInitializers(std::span<const ClassTableBuilder> builders);
 
 // The report of an exception that no handler caught: one line on the error
 // sink (stderr unless a test replaces it), naming where it surfaced.

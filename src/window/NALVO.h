@@ -74,6 +74,7 @@ class NALVOTimer : public Timer {
 public:
     static const char* className() { return "NALVO.Mytimer"; }
     static const ClassTable& __Lookup();
+    static void __ctblinit() { (void)__Lookup(); }
     const ClassTable& classTable() const override { return __Lookup(); }
     void Constructor() {}
 };
