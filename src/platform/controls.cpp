@@ -3,6 +3,7 @@
 
 #include "platform/noteoutput.h"
 #include "platform/property_helpers.h"
+#include "platform/ui_thread.h"
 
 #include <QAbstractSlider>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QThread>
 #include <QWidget>
 
 #include <algorithm>
@@ -102,9 +104,14 @@ void colorsChanged(Object& o) {
 
 Control::~Control() = default;
 RectControl::RectControl() = default;
-RectControl::~RectControl() = default;
+RectControl::~RectControl() {
+    // Dropped on another thread (a failed call from there): the widget goes
+    // on its own thread.
+    if (widget_ && widget_->thread() != QThread::currentThread()) widget_.release()->deleteLater();
+}
 
 void RectControl::Constructor() {
+    checkUIThread("RectControl.Constructor");
     if (widget_) return;  // constructed once
     widget_ = makeWidget();
     widget_->setFocusPolicy(Qt::NoFocus);

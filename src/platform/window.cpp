@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/menu.h"
 #include "platform/property_helpers.h"
+#include "platform/ui_thread.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -119,6 +120,7 @@ std::unique_ptr<Object> Window::__New(const ClassTable& cls) {
 }
 
 void Window::_AddControl(std::string name, std::unique_ptr<Object> control) {
+    checkUIThread("Window._AddControl");
     Object& object = notNil(control.get(), "control");
     if (auto* c = dynamic_cast<Control*>(&object)) {
         c->setWindow(this);
@@ -134,6 +136,7 @@ Object* Window::_ControlByName(std::string_view name) const {
 }
 
 void Window::setMenuBar(MenuBar* bar) {
+    checkUIThread("Window.MenuBar");
     menuBar_ = bar;
     if (bar)
         bar->installOn(*qt_);
