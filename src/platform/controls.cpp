@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QRegion>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -36,7 +37,7 @@ int toInt(std::int64_t v) {
 int toCoordinate(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)); }
 int toExtent(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); }
 
-// A custom-painted shape. The whole box takes mouse-downs (no mask).
+// A custom-painted shape. Without a mask the whole box takes mouse-downs.
 class ShapeWidget : public QWidget {
 public:
     using Paint = void (*)(const RectControl& owner, QPainter& painter, QRect box);
@@ -180,6 +181,10 @@ void Oval::setFillColor(Color c) {
 void Oval::setBorderColor(Color c) { border_ = c; refresh(*this); }
 void Oval::setBorderWidth(std::int64_t w) { borderWidth_ = w; refresh(*this); }
 std::unique_ptr<QWidget> Oval::makeWidget() { return std::make_unique<ShapeWidget>(*this, &paintOval); }
+void Oval::geometryChanged() {
+    // An empty box gives an empty region, which clears the mask.
+    if (QWidget* w = widget()) w->setMask(QRegion(w->rect(), QRegion::Ellipse));
+}
 
 void Rectangle::setFillColor(Color c) { fill_ = c; refresh(*this); }
 void Rectangle::setBorderWidth(std::int64_t w) { borderWidth_ = w; refresh(*this); }
