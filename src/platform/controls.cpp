@@ -6,6 +6,7 @@
 #include "platform/ui_thread.h"
 
 #include <QAbstractSlider>
+#include <QApplication>
 #include <QComboBox>
 #include <QFont>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace nalvo {
@@ -163,8 +165,13 @@ void RectControl::applyFont() {
         if (!family.empty() && family != "System" && family != "SmallSystem")
             font.setFamily(QString::fromStdString(family));
     }
+    // The layout is measured in pixels and so are its text sizes: TextSize n
+    // is an n-pixel font; 0 is the desktop's default size, read the same way.
+    const QFont standard = QApplication::font(widget_.get());
+    double size = standard.pointSizeF() > 0 ? standard.pointSizeF() : standard.pixelSize();
     if (auto* v = get("TextSize"); v && std::holds_alternative<double>(*v) && std::get<double>(*v) > 0)
-        font.setPointSizeF(std::get<double>(*v));
+        size = std::get<double>(*v);
+    font.setPixelSize(static_cast<int>(std::lround(std::clamp(size, 1.0, 4096.0))));
     if (auto* v = get("Bold"); v && std::holds_alternative<bool>(*v)) font.setBold(std::get<bool>(*v));
     if (auto* v = get("Italic"); v && std::holds_alternative<bool>(*v)) font.setItalic(std::get<bool>(*v));
     if (auto* v = get("Underline"); v && std::holds_alternative<bool>(*v)) font.setUnderline(std::get<bool>(*v));
