@@ -154,7 +154,8 @@ void Window::applySize() {
         content_->setMinimumSize(0, 0);
         content_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         qt_->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        const int menu = qt_->menuWidget() ? qt_->menuWidget()->sizeHint().height() : 0;
+        const QWidget* bar = qt_->menuWidget();
+        const int menu = bar && !bar->isHidden() ? bar->sizeHint().height() : 0;
         qt_->resize(w, h + menu);
     }
 }

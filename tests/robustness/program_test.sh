@@ -11,6 +11,7 @@
 #   no_soundfont           an empty SoundFont folder: one notice naming it
 #   no_resources           no Resources/ folder: REC prints one line
 #   script_not_executable  the scripts lack the execute bit: REC prints one line
+#   window_size            as end_to_end; the window is exactly 1050x500
 # Exit 77 (skipped) when Xvfb or xdotool is missing, or when the case needs
 # a private mount namespace that cannot be had.
 set -uo pipefail
@@ -86,6 +87,13 @@ for _ in $(seq 1500); do
 done
 [ -n "$wid" ] || fail "no window titled \"NALVO PRO 2018\" within 15 s"
 
+# window_size: the window is its layout's 1050x500 and no more (the menu bar,
+# with nothing to show, takes no room).
+if [ "$case_name" = window_size ]; then
+    size=$(xdotool getwindowgeometry "$wid" | awk '/Geometry:/ { print $2 }')
+    [ "$size" = 1050x500 ] || fail "the window is $size, not 1050x500"
+fi
+
 alive() { sleep 0.5; kill -0 "$pid" 2>/dev/null || fail "the program ended: $1"; }
 lines() { grep -c '' "$work/stderr"; }
 alive "right after start-up"
@@ -135,7 +143,7 @@ pid=
 [ ! -s "$work/stdout" ] || fail "the program wrote to stdout"
 case $case_name in
 no_soundfont) want=1 ;;
-end_to_end) want=1 ;;
+end_to_end | window_size) want=1 ;;
 *) want=2 ;;
 esac
 [ "$(lines)" = $want ] || fail "quitting printed more lines"
