@@ -3,8 +3,10 @@
 
 #include "platform/noteoutput.h"
 #include "platform/property_helpers.h"
+#include "platform/ui_thread.h"
 
 #include <QAbstractSlider>
+#include <QApplication>
 #include <QComboBox>
 #include <QFont>
 #include <QLineEdit>
@@ -12,12 +14,15 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QRegion>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QThread>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace nalvo {
@@ -34,7 +39,7 @@ int toInt(std::int64_t v) {
 int toCoordinate(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)); }
 int toExtent(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, QWIDGETSIZE_MAX)); }
 
-// A custom-painted shape. The whole box takes mouse-downs (no mask).
+// A custom-painted shape. Without a mask the whole box takes mouse-downs.
 class ShapeWidget : public QWidget {
 public:
     using Paint = void (*)(const RectControl& owner, QPainter& painter, QRect box);
@@ -102,9 +107,14 @@ void colorsChanged(Object& o) {
 
 Control::~Control() = default;
 RectControl::RectControl() = default;
-RectControl::~RectControl() = default;
+RectControl::~RectControl() {
+    // Dropped on another thread (a failed call from there): the widget goes
+    // on its own thread.
+    if (widget_ && widget_->thread() != QThread::currentThread()) widget_.release()->deleteLater();
+}
 
 void RectControl::Constructor() {
+    checkUIThread("RectControl.Constructor");
     if (widget_) return;  // constructed once
     widget_ = makeWidget();
     widget_->setFocusPolicy(Qt::NoFocus);
@@ -155,8 +165,13 @@ void RectControl::applyFont() {
         if (!family.empty() && family != "System" && family != "SmallSystem")
             font.setFamily(QString::fromStdString(family));
     }
+    // The layout is measured in pixels and so are its text sizes: TextSize n
+    // is an n-pixel font; 0 is the desktop's default size, read the same way.
+    const QFont standard = QApplication::font(widget_.get());
+    double size = standard.pointSizeF() > 0 ? standard.pointSizeF() : standard.pixelSize();
     if (auto* v = get("TextSize"); v && std::holds_alternative<double>(*v) && std::get<double>(*v) > 0)
-        font.setPointSizeF(std::get<double>(*v));
+        size = std::get<double>(*v);
+    font.setPixelSize(static_cast<int>(std::lround(std::clamp(size, 1.0, 4096.0))));
     if (auto* v = get("Bold"); v && std::holds_alternative<bool>(*v)) font.setBold(std::get<bool>(*v));
     if (auto* v = get("Italic"); v && std::holds_alternative<bool>(*v)) font.setItalic(std::get<bool>(*v));
     if (auto* v = get("Underline"); v && std::holds_alternative<bool>(*v)) font.setUnderline(std::get<bool>(*v));
@@ -173,6 +188,10 @@ void Oval::setFillColor(Color c) {
 void Oval::setBorderColor(Color c) { border_ = c; refresh(*this); }
 void Oval::setBorderWidth(std::int64_t w) { borderWidth_ = w; refresh(*this); }
 std::unique_ptr<QWidget> Oval::makeWidget() { return std::make_unique<ShapeWidget>(*this, &paintOval); }
+void Oval::geometryChanged() {
+    // An empty box gives an empty region, which clears the mask.
+    if (QWidget* w = widget()) w->setMask(QRegion(w->rect(), QRegion::Ellipse));
+}
 
 void Rectangle::setFillColor(Color c) { fill_ = c; refresh(*this); }
 void Rectangle::setBorderWidth(std::int64_t w) { borderWidth_ = w; refresh(*this); }

@@ -125,6 +125,9 @@ public:
 
 protected:
     std::unique_ptr<QWidget> makeWidget() override;
+    // Only the ellipse inscribed in the box takes mouse-downs; a press
+    // outside it goes to whatever lies beneath.
+    void geometryChanged() override;
 
 private:
     Color fill_{}, border_{};

@@ -88,8 +88,10 @@ void fillMenu(QMenu& menu, MenuItem& item, QMainWindow& window) {
 void MenuBar::installOn(QMainWindow& window) {
     // Shortcut actions of an earlier installation go with their old menus.
     auto* bar = new QMenuBar(&window);
+    bool shows = false;  // a visible top item with a text
     for (std::size_t i = 0; i < Count(); ++i) {
         MenuItem& top = Item(i);
+        shows = shows || (top.Visible && !top.Text.empty());
         if (top.Count() > 0) {
             auto* menu = bar->addMenu(QString::fromStdString(top.Text));
             menu->setObjectName(QString::fromStdString(top.Name));
@@ -100,6 +102,9 @@ void MenuBar::installOn(QMainWindow& window) {
         }
     }
     window.setMenuBar(bar);  // deletes the previous bar and its actions
+    // A bar with nothing to show is not drawn and takes no room; its
+    // shortcuts, registered on the window, keep working.
+    bar->setVisible(shows);
 }
 
 // Class tables.

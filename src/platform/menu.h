@@ -67,7 +67,8 @@ public:
     static const ClassTable& __Lookup();
     const ClassTable& classTable() const override { return __Lookup(); }
     // Builds the Qt menu bar of `window` from the items: texts, visibility,
-    // shortcuts (Cmd -> Ctrl). A hidden menu's shortcuts still work.
+    // shortcuts (Cmd -> Ctrl). A hidden menu's shortcuts still work. With no
+    // visible top item that has a text, the bar is hidden and takes no room.
     void installOn(QMainWindow& window);
 };
 

@@ -58,6 +58,7 @@ NALVO_EXCEPTION(UnsupportedFormatException)
 NALVO_EXCEPTION(FunctionNotFoundException)
 NALVO_EXCEPTION(KeyNotFoundException)
 NALVO_EXCEPTION(StackOverflowException)
+NALVO_EXCEPTION(ThreadAccessingUIException)
 #undef NALVO_EXCEPTION
 
 // Checked cast in place of the runtime's class-testing cast: nil stays nil,

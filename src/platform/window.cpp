@@ -4,8 +4,10 @@
 #include "platform/controls.h"
 #include "platform/menu.h"
 #include "platform/property_helpers.h"
+#include "platform/ui_thread.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -19,7 +21,9 @@ namespace nalvo {
 
 // Sees every key press and input-method commit of the application first and
 // hands those aimed at this window to its KeyDown hook. Shortcut events are
-// left alone, so menu shortcuts keep working.
+// left alone, so menu shortcuts keep working. F11, after the hook has had
+// it, takes a window with a full-screen button to full screen and back; a
+// maximise from the window manager takes it to full screen.
 class Window::KeyFilter : public QObject {
 public:
     explicit KeyFilter(Window& w) : window_(w) {}
@@ -27,6 +31,10 @@ public:
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
         const QEvent::Type type = event->type();
+        if (type == QEvent::WindowStateChange && receiver == &window_.qtWindow()) {
+            windowStateChanged();
+            return false;
+        }
         if (type != QEvent::KeyPress && type != QEvent::InputMethod) return false;
         auto* widget = qobject_cast<QWidget*>(receiver);
         if (!widget || widget->window() != &window_.qtWindow()) return false;
@@ -38,7 +46,11 @@ protected:
         }
         auto* key = static_cast<QKeyEvent*>(event);
         if (redelivering_ || isModifierOnly(key->key())) return false;
-        if (window_.keyDown(keyString(*key))) return true;
+        const bool handled = window_.keyDown(keyString(*key));
+        if (key->key() == Qt::Key_F11 && key->modifiers() == Qt::NoModifier && !key->isAutoRepeat() &&
+            window_.fullScreenButton_)
+            window_.setFullScreen(!window_.qt_->isFullScreen());
+        if (handled) return true;
         // Not handled: the widget gets the key as usual, travelling up to its
         // parents, without a second visit to the KeyDown hook on the way.
         redelivering_ = true;
@@ -49,6 +61,25 @@ protected:
     }
 
 private:
+    // The state may also change from outside (the window manager), and
+    // reports of it may come late: each one is taken as it stands.
+    void windowStateChanged() {
+        Window& w = window_;
+        const Qt::WindowStates state = w.qt_->windowState();
+        w.fullScreen_ = state.testFlag(Qt::WindowFullScreen);
+        if (!w.fullScreen_ && state.testFlag(Qt::WindowMaximized) && w.fullScreenButton_ && !w.maximizeButton_) {
+            // Once this state change is over, if the window is still maximised then.
+            QMetaObject::invokeMethod(
+                w.qt_.get(),
+                [&w] {
+                    if (w.qt_->windowState() == Qt::WindowMaximized) w.setFullScreen(true);
+                },
+                Qt::QueuedConnection);
+        } else if (!w.resizeable_) {
+            w.applySize();  // a fixed size, lifted in full screen
+        }
+    }
+
     static std::string keyString(const QKeyEvent& e) {
         switch (e.key()) {
         case Qt::Key_Left: return "\x1C";
@@ -77,13 +108,21 @@ private:
 };
 
 Window::Window(const ClassTable& cls) : class_(&cls), qt_(std::make_unique<QMainWindow>()) {
-    content_ = new QWidget;  // owned by the Qt window
+    // The content area lies on a stage of the background colour, as large as
+    // the content area in a window of fixed size, and larger in full screen,
+    // where the content area stays at its middle. Both are owned by the Qt window.
+    stage_ = new QWidget;
+    stage_->setAutoFillBackground(true);
+    auto* stageLayout = new QGridLayout(stage_);
+    stageLayout->setContentsMargins(0, 0, 0, 0);
+    content_ = new QWidget;
     content_->setAutoFillBackground(true);
     // The content area holds the keyboard focus (every control refuses it),
     // so typed keys and input-method text arrive in this window.
     content_->setFocusPolicy(Qt::StrongFocus);
     content_->setAttribute(Qt::WA_InputMethodEnabled);
-    qt_->setCentralWidget(content_);
+    stageLayout->addWidget(content_, 0, 0);
+    qt_->setCentralWidget(stage_);
     keyFilter_ = std::make_unique<KeyFilter>(*this);
     if (auto* app = QCoreApplication::instance()) app->installEventFilter(keyFilter_.get());
 }
@@ -103,6 +142,7 @@ void Window::Constructor() {
     if (visible_) {
         qt_->show();
         content_->setFocus();
+        applyFullScreen();
     }
 }
 
@@ -119,6 +159,7 @@ std::unique_ptr<Object> Window::__New(const ClassTable& cls) {
 }
 
 void Window::_AddControl(std::string name, std::unique_ptr<Object> control) {
+    checkUIThread("Window._AddControl");
     Object& object = notNil(control.get(), "control");
     if (auto* c = dynamic_cast<Control*>(&object)) {
         c->setWindow(this);
@@ -134,6 +175,7 @@ Object* Window::_ControlByName(std::string_view name) const {
 }
 
 void Window::setMenuBar(MenuBar* bar) {
+    checkUIThread("Window.MenuBar");
     menuBar_ = bar;
     if (bar)
         bar->installOn(*qt_);
@@ -146,12 +188,22 @@ void Window::applySize() {
     const int h = static_cast<int>(std::clamp<std::int64_t>(height_, 0, QWIDGETSIZE_MAX));
     if (!resizeable_) {
         content_->setFixedSize(w, h);
-        qt_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        stage_->layout()->setAlignment(content_, Qt::AlignCenter);
+        if (!qt_->isFullScreen()) {
+            qt_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        } else if (qt_->layout()->sizeConstraint() == QLayout::SetFixedSize) {
+            // In full screen a window of fixed size may grow; the content area keeps its size.
+            qt_->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+            qt_->setMinimumSize(0, 0);
+            qt_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
     } else {
         content_->setMinimumSize(0, 0);
         content_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        stage_->layout()->setAlignment(content_, Qt::Alignment());
         qt_->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        const int menu = qt_->menuWidget() ? qt_->menuWidget()->sizeHint().height() : 0;
+        const QWidget* bar = qt_->menuWidget();
+        const int menu = bar && !bar->isHidden() ? bar->sizeHint().height() : 0;
         qt_->resize(w, h + menu);
     }
 }
@@ -162,12 +214,27 @@ void Window::setResizeable(bool v) { resizeable_ = v; applySize(); }
 void Window::setCloseButton(bool v) { closeButton_ = v; applyButtons(); }
 void Window::setMinimizeButton(bool v) { minimizeButton_ = v; applyButtons(); }
 void Window::setMaximizeButton(bool v) { maximizeButton_ = v; applyButtons(); }
+void Window::setFullScreenButton(bool v) { fullScreenButton_ = v; applyButtons(); }
+
+void Window::setFullScreen(bool v) {
+    fullScreen_ = v;
+    applyFullScreen();
+}
+
+void Window::applyFullScreen() {
+    if (!built_ || !qt_->isVisible() || fullScreen_ == qt_->isFullScreen()) return;
+    if (fullScreen_)
+        qt_->showFullScreen();
+    else
+        qt_->showNormal();
+    if (!resizeable_) applySize();
+}
 
 void Window::applyButtons() {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (closeButton_) flags |= Qt::WindowCloseButtonHint;
     if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
-    if (maximizeButton_) flags |= Qt::WindowMaximizeButtonHint;
+    if (maximizeButton_ || fullScreenButton_) flags |= Qt::WindowMaximizeButtonHint;
     if (qt_->windowFlags() == flags) return;
     const bool shown = qt_->isVisible();  // changing the flags hides a shown window
     qt_->setWindowFlags(flags);
@@ -187,8 +254,14 @@ void paintBackground(QWidget& content, bool has, Color c) {
 }
 }  // namespace
 
-void Window::setBackColor(Color c) { backColor_ = c; paintBackground(*content_, hasBackColor_, backColor_); }
-void Window::setHasBackColor(bool v) { hasBackColor_ = v; paintBackground(*content_, hasBackColor_, backColor_); }
+void Window::setBackColor(Color c) {
+    backColor_ = c;
+    for (QWidget* w : {stage_, content_}) paintBackground(*w, hasBackColor_, backColor_);
+}
+void Window::setHasBackColor(bool v) {
+    hasBackColor_ = v;
+    for (QWidget* w : {stage_, content_}) paintBackground(*w, hasBackColor_, backColor_);
+}
 
 void Window::setVisible(bool v) {
     visible_ = v;
@@ -361,13 +434,13 @@ std::vector<PropertyRecord> windowProperties() {
         accessor("Resizeable", PT::Boolean, &Window::Resizeable, &Window::setResizeable),
         accessor("MaximizeButton", PT::Boolean, &Window::MaximizeButton, &Window::setMaximizeButton),
         accessor("MinimizeButton", PT::Boolean, &Window::MinimizeButton, &Window::setMinimizeButton),
-        keep("FullScreenButton", PT::Boolean),
+        accessor("FullScreenButton", PT::Boolean, &Window::FullScreenButton, &Window::setFullScreenButton),
         keep("Composite", PT::Boolean),
         keep("MacProcID", PT::Integer),
         keep("Placement", PT::Integer),
         accessor("Visible", PT::Boolean, &Window::Visible, &Window::setVisible),
         keep("LiveResize", PT::Boolean),
-        keep("FullScreen", PT::Boolean),
+        accessor("FullScreen", PT::Boolean, &Window::FullScreen, &Window::setFullScreen),
         accessor("HasBackColor", PT::Boolean, &Window::HasBackColor, &Window::setHasBackColor),
         accessor("BackColor", PT::Color, &Window::BackColor, &Window::setBackColor),
         keep("MenuBarVisible", PT::Boolean),

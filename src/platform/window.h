@@ -66,13 +66,22 @@ public:
     void setVisible(bool v);
     bool Resizeable() const { return resizeable_; }
     void setResizeable(bool v);
-    // Title-bar buttons (the full-screen button has no counterpart here and is stored).
+    // Title-bar buttons. The full-screen button becomes the desktop's usual
+    // ways to full screen: F11, and the maximise button where the window
+    // manager shows one; either leads to full screen, F11 back again.
     bool CloseButton() const { return closeButton_; }
     void setCloseButton(bool v);
     bool MinimizeButton() const { return minimizeButton_; }
     void setMinimizeButton(bool v);
     bool MaximizeButton() const { return maximizeButton_; }
     void setMaximizeButton(bool v);
+    bool FullScreenButton() const { return fullScreenButton_; }
+    void setFullScreenButton(bool v);
+    // Full screen: the content area keeps its size at the middle of the
+    // screen, the rest in the background colour. Set before the window is
+    // built, it takes effect when the window shows.
+    bool FullScreen() const { return fullScreen_; }
+    void setFullScreen(bool v);
     // Settings stored without effect here (frame, placement, buttons, ...).
     std::map<std::string, Value, std::less<>> stored;
 
@@ -107,13 +116,16 @@ private:
     std::vector<Entry> controls_;
     MenuBar* menuBar_ = nullptr;
     std::unique_ptr<QMainWindow> qt_;
+    QWidget* stage_ = nullptr;    // central widget: holds the content area
     QWidget* content_ = nullptr;
     std::int64_t width_ = 0, height_ = 0;
     std::string title_;
     Color backColor_{};
     bool hasBackColor_ = false, visible_ = false, resizeable_ = true;
     bool closeButton_ = true, minimizeButton_ = true, maximizeButton_ = true;
+    bool fullScreenButton_ = false, fullScreen_ = false;
     void applyButtons();
+    void applyFullScreen();
     bool built_ = false;  // Constructor has run: Visible now shows and hides
     void applySize();
     class KeyFilter;

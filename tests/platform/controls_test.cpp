@@ -145,7 +145,7 @@ TEST_F(ControlsTest, PushButtonClickRaisesActionAndTakesNoFocus) {
     ASSERT_TRUE(qb);
     EXPECT_EQ(qb->text(), "Randam Hit");
     EXPECT_TRUE(qb->font().bold());
-    EXPECT_EQ(qb->font().pointSizeF(), 10.0);
+    EXPECT_EQ(qb->font().pixelSize(), 10);
     EXPECT_EQ(qb->focusPolicy(), Qt::NoFocus);
     QTest::mouseClick(qb, Qt::LeftButton);
     EXPECT_EQ(actions, 1);

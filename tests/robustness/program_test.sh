@@ -96,6 +96,11 @@ for _ in $(seq 1500); do
 done
 [ -n "$wid" ] || fail "no window titled \"NALVO PRO 2018\" within 15 s"
 
+# The window is its layout's 1050x500 and no more (the menu bar, with
+# nothing to show, takes no room).
+size=$(xdotool getwindowgeometry "$wid" | awk '/Geometry:/ { print $2 }')
+[ "$size" = 1050x500 ] || fail "the window is $size, not 1050x500"
+
 alive() { sleep 0.5; kill -0 "$pid" 2>/dev/null || fail "the program ended: $1"; }
 lines() { grep -c '' "$work/stderr"; }
 alive "right after start-up"
@@ -104,11 +109,9 @@ alive "right after start-up"
 # the right arrow of PitchBar (811,378 200x15) makes the pitch 6 (+12), so
 # Oval1 (C4 = 60, centre 348,306) then plays 72. ----
 if [ "$case_name" = command_line ]; then
-    height=$(xdotool getwindowgeometry "$wid" | awk '/Geometry:/ { split($2, g, "x"); print g[2] }')
-    top=$(( height - 500 ))
-    xdotool mousemove --window "$wid" $(( 811 + 200 - 8 )) $(( top + 378 + 7 )) click 1
+    xdotool mousemove --window "$wid" $(( 811 + 200 - 8 )) $(( 378 + 7 )) click 1
     sleep 0.3
-    xdotool mousemove --window "$wid" 348 $(( top + 306 )) click 1
+    xdotool mousemove --window "$wid" 348 306 click 1
     for _ in $(seq 100); do [ -s "$work/notes" ] && break; sleep 0.05; done
     [ "$(cat "$work/notes" 2>/dev/null)" = 72 ] || fail "expected note 72, heard: $(cat "$work/notes" 2>/dev/null)"
 fi

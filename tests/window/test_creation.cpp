@@ -240,16 +240,16 @@ TEST_F(NalvoStacking, ClicksReachTheTopmostControl) {
         {443, 480, ""},                       // the 1-pixel gap
         {795, 440, "Rectangle20_MouseDown"},  // only Rectangle20 here
         // Pads: the later pad lies above.
-        {382, 290, "Oval2_MouseDown"},        // Oval2 over Oval1's strip
+        {382, 277, "Oval2_MouseDown"},        // Oval2 over Oval1's strip
         {350, 300, "Oval1_MouseDown"},
-        {313, 280, "Oval9_MouseDown"},        // Oval9 over Oval1
+        {313, 272, "Oval9_MouseDown"},        // Oval9 over Oval1
         {270, 250, "Oval10_MouseDown"},       // Oval10 over Oval9
         {800, 272, "Oval11_MouseDown"},       // Oval11 over Oval8
         {692, 260, "miniOval5_MouseDown"},    // miniOval5 over Oval6
-        {866, 221, "miniOval31_MouseDown"},   // miniOval31 over miniOval21
+        {866, 221, ""},                       // miniOval31's box over miniOval21's: off both discs
         {850, 247, "miniOval21_MouseDown"},   // miniOval21 over Oval12
-        {850, 250, "Oval12_MouseDown"},
-        {182, 52, "miniOval111_MouseDown"},   // over Oval18's corner
+        {862, 250, "Oval12_MouseDown"},
+        {185, 52, "miniOval111_MouseDown"},   // over Oval18's corner
         {150, 60, "Oval18_MouseDown"},
     };
     for (const Hit& h : hits) EXPECT_EQ(clickAt(h.x, h.y), h.handler) << "at " << h.x << "," << h.y;
