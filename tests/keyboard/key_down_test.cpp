@@ -2,49 +2,38 @@
 // nothing, the arrows through the hidden sliders, and a missing control.
 #include "support/fixture.h"
 
+#include <map>
+
 namespace nalvo {
 namespace {
 
 // All four values different and non-zero, so each note shows its source.
 constexpr Playing kStart{.instrument = 5, .pitch = 24, .velocity = 100, .lastPitch = 7};
 
+// Steps: I = instrument, L = note-off of LastPitch before the reset, 6 = note-off
+// of 60 before it, l = note-off of LastPitch after it.
 struct NoteKey {
     std::string key;
     int offset;
-    bool instrument;
-    const char* early;     // "", "last" or "60"
-    bool late;
+    std::string steps;
     const char* replaced;  // centre pad whose reset entry the lit pad takes, or ""
     const char* lit;
-    const char* highlight;
+    char litClass;  // its highlight: C D E F G A B, or # for the sharps
 };
 
 const NoteKey kNoteKeys[] = {
-    {"z", 59, true, "", true, "Oval7", "Oval9", "0,0,255"}, {"x", 60, true, "", true, "", "Oval1", "255,0,0"},
-    {"c", 62, true, "", true, "", "Oval2", "255,128,192"}, {"v", 64, false, "", true, "", "Oval3", "160,32,255"},
-    {"b", 65, true, "", true, "", "Oval4", "0,192,192"}, {"n", 67, true, "", true, "", "Oval5", "192,192,255"},
-    {"m", 69, false, "", true, "", "Oval6", "0,96,160"}, {",", 71, true, "", true, "", "Oval7", "0,0,255"},
-    {".", 72, true, "", true, "", "Oval8", "255,0,0"}, {"/", 74, true, "", true, "Oval2", "Oval11", "255,128,192"},
-    {"\u00DB", 76, true, "", true, "Oval3", "Oval12", "160,32,255"},
-    {"d", 61, false, "last", true, "", "miniOval1", "255,255,64"},
-    {"f", 63, false, "last", false, "", "miniOval2", "255,255,64"},
-    {"h", 66, false, "last", false, "", "miniOval3", "255,255,64"},
-    {"j", 68, false, "last", false, "", "miniOval4", "255,255,64"},
-    {"k", 70, false, "last", false, "", "miniOval5", "255,255,64"},
-    {";", 73, false, "60", true, "", "miniOval1", "255,255,64"},
-    {"]", 75, false, "last", false, "", "miniOval2", "255,255,64"}, {"q", 72, true, "", true, "", "Oval1", "255,0,0"},
-    {"w", 74, true, "", true, "", "Oval2", "255,128,192"}, {"e", 76, false, "", true, "", "Oval3", "160,32,255"},
-    {"r", 77, true, "", true, "", "Oval4", "0,192,192"}, {"t", 79, true, "", true, "", "Oval5", "192,192,255"},
-    {"y", 81, false, "", true, "", "Oval6", "0,96,160"}, {"u", 83, true, "", true, "", "Oval7", "0,0,255"},
-    {"i", 84, true, "", true, "", "Oval8", "255,0,0"}, {"o", 86, true, "", true, "", "Oval2", "255,128,192"},
-    {"p", 88, true, "", true, "", "Oval3", "160,32,255"},
-    {"2", 73, false, "last", true, "", "miniOval1", "255,255,64"},
-    {"3", 75, false, "last", false, "", "miniOval2", "255,255,64"},
-    {"5", 78, false, "last", false, "", "miniOval3", "255,255,64"},
-    {"6", 80, false, "last", false, "", "miniOval4", "255,255,64"},
-    {"7", 82, false, "last", false, "", "miniOval5", "255,255,64"},
-    {"9", 85, false, "60", true, "", "miniOval1", "255,255,64"},
-    {"0", 87, false, "last", false, "", "miniOval2", "255,255,64"},
+    {"z", 59, "Il", "Oval7", "Oval9", 'B'}, {"x", 60, "Il", "", "Oval1", 'C'}, {"c", 62, "Il", "", "Oval2", 'D'},
+    {"v", 64, "l", "", "Oval3", 'E'}, {"b", 65, "Il", "", "Oval4", 'F'}, {"n", 67, "Il", "", "Oval5", 'G'},
+    {"m", 69, "l", "", "Oval6", 'A'}, {",", 71, "Il", "", "Oval7", 'B'}, {".", 72, "Il", "", "Oval8", 'C'},
+    {"/", 74, "Il", "Oval2", "Oval11", 'D'}, {"\u00DB", 76, "Il", "Oval3", "Oval12", 'E'},
+    {"d", 61, "Ll", "", "miniOval1", '#'}, {"f", 63, "L", "", "miniOval2", '#'}, {"h", 66, "L", "", "miniOval3", '#'},
+    {"j", 68, "L", "", "miniOval4", '#'}, {"k", 70, "L", "", "miniOval5", '#'}, {";", 73, "6l", "", "miniOval1", '#'},
+    {"]", 75, "L", "", "miniOval2", '#'}, {"q", 72, "Il", "", "Oval1", 'C'}, {"w", 74, "Il", "", "Oval2", 'D'},
+    {"e", 76, "l", "", "Oval3", 'E'}, {"r", 77, "Il", "", "Oval4", 'F'}, {"t", 79, "Il", "", "Oval5", 'G'},
+    {"y", 81, "l", "", "Oval6", 'A'}, {"u", 83, "Il", "", "Oval7", 'B'}, {"i", 84, "Il", "", "Oval8", 'C'},
+    {"o", 86, "Il", "", "Oval2", 'D'}, {"p", 88, "Il", "", "Oval3", 'E'}, {"2", 73, "Ll", "", "miniOval1", '#'},
+    {"3", 75, "L", "", "miniOval2", '#'}, {"5", 78, "L", "", "miniOval3", '#'}, {"6", 80, "L", "", "miniOval4", '#'},
+    {"7", 82, "L", "", "miniOval5", '#'}, {"9", 85, "6l", "", "miniOval1", '#'}, {"0", 87, "L", "", "miniOval2", '#'},
 };
 
 std::string off(std::int64_t note) { return "off " + std::to_string(note); }
@@ -52,16 +41,19 @@ std::string off(std::int64_t note) { return "off " + std::to_string(note); }
 // What a note key does from `s`.
 Lines expectedLog(const NoteKey& k, const Playing& s) {
     Lines log;
-    if (k.instrument) log.push_back("instrument " + std::to_string(s.instrument));
-    if (std::string(k.early) == "last") log.push_back(off(s.lastPitch));
-    if (std::string(k.early) == "60") log.push_back(off(60));
+    if ((k.steps.find('I') != std::string::npos)) log.push_back("instrument " + std::to_string(s.instrument));
+    if ((k.steps.find('L') != std::string::npos)) log.push_back(off(s.lastPitch));
+    if ((k.steps.find('6') != std::string::npos)) log.push_back(off(60));
     const Lines reset = centreResetLog(k.replaced, k.lit);
     log.insert(log.end(), reset.begin(), reset.end());
-    if (k.late) log.push_back(off(s.lastPitch));
+    if ((k.steps.find('l') != std::string::npos)) log.push_back(off(s.lastPitch));
     const std::int64_t note = s.pitch + k.offset;
     log.push_back("on " + std::to_string(note) + " " + std::to_string(s.velocity));
     log.push_back("store " + std::to_string(note));
-    log.push_back(std::string("paint ") + k.lit + " " + k.highlight);
+    const std::map<char, Color> highlight = {{'C', RGB(255, 0, 0)},     {'D', RGB(255, 128, 192)}, {'E', RGB(160, 32, 255)},
+                                             {'F', RGB(0, 192, 192)},   {'G', RGB(192, 192, 255)}, {'A', RGB(0, 96, 160)},
+                                             {'B', RGB(0, 0, 255)},     {'#', RGB(255, 255, 64)}};
+    log.push_back(paintLine(k.lit, highlight.at(k.litClass)));
     return log;
 }
 

@@ -101,26 +101,16 @@ TEST_F(SoundTest, AllNotesOffSilencesEverything) {
     EXPECT_TRUE(quietWithin(0.05));
 }
 
-TEST(SoundOutput, SoundFontSearchOrderAndTheSilentFallback) {
-    std::vector<std::string> lines;
-    setErrorSink([&](std::string_view line) { lines.emplace_back(line); });
+// (A missing SoundFont and a missing audio device are the program test's cases.)
+TEST(SoundOutput, SoundFontSearchOrder) {
     const auto dir = std::filesystem::temp_directory_path() / ("nalvo-sf2-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir / "empty");
+    std::filesystem::create_directories(dir);
     EXPECT_FALSE(findSoundFont(dir));
     for (const char* name : {"TimGM6mb.sf2", "FluidR3_GM.sf2", "default-GM.sf2"}) {
         std::ofstream(dir / name) << "x";
         EXPECT_EQ(findSoundFont(dir), dir / name);
     }
-    // No SoundFont, or one that loads but no audio device: one line, and a silent output.
-    for (const auto& [setup, mentions] : {std::pair{SoundSetup{dir / "empty"}, "SoundFont"},
-                                          std::pair{SoundSetup{testSoundFont().parent_path(), {"no-such-driver"}}, "audio"}}) {
-        lines.clear();
-        openSoundOutput(setup)->playNote(60, 64);
-        ASSERT_EQ(lines.size(), 1u);
-        EXPECT_NE(lines[0].find(mentions), std::string::npos) << lines[0];
-    }
-    setErrorSink({});
     std::filesystem::remove_all(dir);
 }
 
