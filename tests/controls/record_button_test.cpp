@@ -3,8 +3,6 @@
 
 #include "platform/application.h"
 
-#include <fstream>
-
 #include <unistd.h>
 
 namespace nalvo {
@@ -16,8 +14,6 @@ class RecordButtonTest : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        fs::remove_all(bundle);
-        fs::create_directories(bundle / "bin");
         fs::create_directories(bundle / "Resources");
         useExecutable(bundle / "bin" / "nalvo");
     }
@@ -25,11 +21,9 @@ protected:
         WindowFixture::TearDown();
         fs::remove_all(bundle);
     }
-    static void useExecutable(std::optional<fs::path> exe) {
-        Application::executableOverride = [exe] { return exe; };
-    }
-    std::string script(const char* name) const { return (bundle / "Resources" / name).string(); }
+    static void useExecutable(std::optional<fs::path> exe) { Application::executableOverride = [exe] { return exe; }; }
     const fs::path bundle = fs::temp_directory_path() / ("nalvo-bundle-" + std::to_string(::getpid()));
+    const std::string one = (bundle / "Resources/NALVOONE.scpt").string(), two = (bundle / "Resources/NALVOTWO.scpt").string();
 };
 
 TEST_F(RecordButtonTest, ClicksAlternateCaptionsAndScripts) {
@@ -39,9 +33,7 @@ TEST_F(RecordButtonTest, ClicksAlternateCaptionsAndScripts) {
         EXPECT_EQ(window().PushButton2().Caption(), caption);
         EXPECT_EQ(window().REC, std::string(caption) == "REC");
     }
-    EXPECT_EQ(scripts->runs, (std::vector<std::string>{script("NALVOTWO.scpt"), script("NALVOONE.scpt"),
-                                                      script("NALVOTWO.scpt"), script("NALVOONE.scpt"),
-                                                      script("NALVOTWO.scpt")}));
+    EXPECT_EQ(scripts->runs, (std::vector<std::string>{two, one, two, one, two}));
     EXPECT_TRUE(scripts->arguments.empty());
     EXPECT_EQ(take(), Lines{});
     EXPECT_TRUE(reports.empty());

@@ -90,12 +90,11 @@ TEST_F(ScriptTest, AFileThatCannotRunGivesOneLineNamingIt) {
     EXPECT_FALSE(fs::exists(dir / "NALVOTWO.scpt.ran"));
 }
 
-TEST(Bundle, InstallLayoutWalksFromTheExecutableToResources) {
-    const fs::path prefix = fs::temp_directory_path() / ("nalvo-bundle-" + std::to_string(::getpid()));
-    fs::remove_all(prefix);
+TEST_F(ScriptTest, BundlePathsFromTheExecutableToResources) {
+    const fs::path prefix = dir;
     fs::create_directories(prefix / "bin");
     fs::create_directories(prefix / "Resources");
-    std::ofstream(prefix / "bin" / "nalvo") << "";
+    write("bin/nalvo", "");
 
     const FolderItem exe(prefix / "bin" / "nalvo");
     auto resources = exe.parent()->parent()->child("Resources");
@@ -112,7 +111,6 @@ TEST(Bundle, InstallLayoutWalksFromTheExecutableToResources) {
     EXPECT_FALSE(FolderItem("/").parent());
     EXPECT_EQ(FolderItem("/bin").parent(), FolderItem("/"));
     EXPECT_EQ(FolderItem(prefix / "bin/").parent(), FolderItem(prefix));
-    fs::remove_all(prefix);
 }
 
 TEST(Random, DrawsLieInTheHalfOpenUnitRangeAndVary) {
