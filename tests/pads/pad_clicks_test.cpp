@@ -91,19 +91,13 @@ Lines expectedLog(const PadCase& c, const Playing& s = kStart) {
 
 class PadClicks : public WindowFixture {};
 
-TEST_F(PadClicks, EachPadStandsInItsPlaceInItsBaseColour) {
-    for (const PadCase& c : kPads) {
-        const Oval& pad = control<Oval>(c.pad);
-        EXPECT_EQ((std::vector<std::int64_t>{pad.Left(), pad.Top(), pad.Width(), pad.Height()}),
-                  (std::vector<std::int64_t>{c.left, c.top, c.size, c.size}))
-            << c.pad;
-        EXPECT_EQ(pad.FillColor(), kClassColours.at(c.pitchClass).first) << c.pad;
-    }
-}
-
-TEST_F(PadClicks, EachPadLogsItsStepsInOrderAndReturnsFalse) {
+TEST_F(PadClicks, EachPadInItsPlaceAndColourLogsItsStepsInOrder) {
     for (const PadCase& c : kPads) {
         SCOPED_TRACE(c.pad);
+        const Oval& pad = control<Oval>(c.pad);
+        EXPECT_EQ((std::vector<std::int64_t>{pad.Left(), pad.Top(), pad.Width(), pad.Height()}),
+                  (std::vector<std::int64_t>{c.left, c.top, c.size, c.size}));
+        EXPECT_EQ(pad.FillColor(), kClassColours.at(c.pitchClass).first);
         start(kStart);
         EXPECT_FALSE(mouseDown(c.pad));
         EXPECT_EQ(take(), expectedLog(c));
