@@ -5,7 +5,7 @@
 #include "app/startup.h"
 #include "platform/events.h"
 #include "platform/noteoutput.h"
-#include "support/window_fixture.h"
+#include "support/fixture.h"
 #include "window/NALVO.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Building the main window with its 87 controls, and applying one layout
 // record to a control.
 #include "platform/record.h"
-#include "support/window_fixture.h"
+#include "support/fixture.h"
 #include "window/NALVO.h"
 
 #include <benchmark/benchmark.h>

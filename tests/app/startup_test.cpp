@@ -1,8 +1,7 @@
-// Start-up on the real window: the state it leaves, the exact calls the note
-// player gets, the whole program from start to quit, and a failing start.
-#include "support/window_fixture.h"
+// Start-up and quitting: the state start-up leaves, what the note player
+// gets, the whole program from start to Ctrl+Q, and a failing start.
+#include "support/fixture.h"
 
-#include "app/MenuBar1.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -10,32 +9,24 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
 namespace nalvo {
 namespace {
 
-// Window creation (the record's instrument 1), App's Open (note-off of
-// LastPitch 0), the popup's Open (note-off 0), the note player's Open
-// (MyInstrument, 0 by then), the window's Open (row 0).
-const NoteCalls kStartupCalls{Instrument(1), NoteOff(0), NoteOff(0), Instrument(0), Instrument(0)};
-
 class StartupTest : public WindowFixture {};
 
 TEST_F(StartupTest, LeavesInstrumentZeroVelocity64AndNoNote) {
+    // Window creation (the record's instrument 1), App's Open (note-off of
+    // LastPitch 0, row + 1), the popup's Open (note-off 0, row), the note
+    // player's Open (MyInstrument), the window's Open (row).
+    EXPECT_EQ(startupLog, (Lines{"instrument 1", "off 0", "off 0", "instrument 0", "instrument 0"}));
     EXPECT_EQ(playing(), (Playing{.instrument = 0, .pitch = 0, .velocity = 64, .lastPitch = 0}));
-    EXPECT_EQ(window().NotePlayer1().Instrument(), 0);
-    EXPECT_EQ(startupCalls(), kStartupCalls);
-    EXPECT_TRUE(reports().empty()) << reports().front();
-    // The controls show their design-time values; no value handler ran for them.
+    EXPECT_TRUE(reports.empty());
     EXPECT_EQ(window().PitchBar().Value(), 5);
     EXPECT_EQ(window().VeclotityBar().Value(), 8);
-    EXPECT_EQ(window().MusicPopupMenu().ListIndex(), 0);
     EXPECT_EQ(window().PushButton2().Caption(), "REC");
     EXPECT_FALSE(window().REC);
-    EXPECT_EQ(app().menuBar(), &MenuBar1());  // one menu bar, shared with the window
 }
 
 TEST(AppAccessor, NilWithoutARegisteredApp) {
@@ -43,49 +34,49 @@ TEST(AppAccessor, NilWithoutARegisteredApp) {
     EXPECT_THROW(theApp(), NilObjectException);
 }
 
-// The whole program in-process, with a recording note output; `whenRunning`
-// is posted to the event loop. A safety timer ends a loop that does not quit.
-struct ProgramRun {
-    int status = 0;
-    bool timedOut = false;
+// The whole program in-process with the given note output; `whenRunning` is
+// posted to the event loop. A safety timer ends a loop that does not quit
+// (status 7). Returns the status and the lines reported.
+std::pair<int, std::vector<std::string>> runWith(std::shared_ptr<NoteOutput> output, std::function<void()> whenRunning) {
+    ensureQApplication();
     std::vector<std::string> lines;
-    std::shared_ptr<RecordingOutput> notes = std::make_shared<RecordingOutput>();
+    setErrorSink([&](std::string_view l) { lines.emplace_back(l); });
+    QTimer safety;
+    QObject::connect(&safety, &QTimer::timeout, [] { QApplication::exit(7); });
+    safety.start(10000);
+    if (whenRunning) QTimer::singleShot(0, whenRunning);
+    int argc = 1;
+    char name[] = "nalvo";
+    char* argv[] = {name, nullptr};
+    ProgramParts parts{[]() -> Window& { return defaultWindow(); }, [] { resetDefaultWindow(); }, [=] { return output; }};
+    const int status = runProgram(argc, argv, parts);
+    setErrorSink(nullptr);
+    return {status, lines};
+}
 
-    explicit ProgramRun(std::function<void()> whenRunning, int safetyMs) {
-        ensureQApplication();
-        resetDefaultWindow();
-        setErrorSink([this](std::string_view l) { lines.emplace_back(l); });
-        QTimer safety;
-        safety.setSingleShot(true);
-        QObject::connect(&safety, &QTimer::timeout, [this] { timedOut = true; QApplication::exit(7); });
-        safety.start(safetyMs);
-        if (whenRunning) QTimer::singleShot(0, whenRunning);
-
-        int argc = 1;
-        char name[] = "nalvo";
-        char* argv[] = {name, nullptr};
-        ProgramParts parts;
-        parts.makeDefaultView = []() -> Window& { return defaultWindow(); };
-        parts.releaseDefaultView = [] { resetDefaultWindow(); };
-        parts.openOutput = [this] { return notes; };
-        status = runProgram(argc, argv, parts);
-        setErrorSink(nullptr);
-    }
-};
-
-TEST(Program, RunsUntilCtrlQAndExitsZeroWithNotesSilenced) {
-    const ProgramRun run([] {
+// Quitting as the user does, with a note held on the real synthesizer: the
+// program's own quit silences it.
+TEST(Program, CtrlQEndsTheLoopWithStatusZeroAndSilencesTheSynthesizer) {
+    std::string error;
+    std::shared_ptr<FluidSynthOutput> synth = FluidSynthOutput::openRender(testSoundFont(), error);
+    ASSERT_TRUE(synth) << error;
+    std::map<int, int> heldWhileRunning;
+    const auto [status, lines] = runWith(synth, [&] {
         NALVO* w = existingDefaultWindow();
         ASSERT_NE(w, nullptr);
         w->qtWindow().activateWindow();
         (void)QTest::qWaitForWindowActive(&w->qtWindow(), 2000);
+        QTest::keyClick(&w->qtWindow(), Qt::Key_X);
+        heldWhileRunning = heldNotes(*synth);
         QTest::keyClick(&w->qtWindow(), Qt::Key_Q, Qt::ControlModifier);
-    }, 10000);
-    EXPECT_FALSE(run.timedOut);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.lines.empty());
-    ASSERT_FALSE(run.notes->calls().empty());
-    EXPECT_EQ(run.notes->calls().back(), AllNotesOff());
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(heldWhileRunning, (std::map<int, int>{{60, 64}}));
+    std::vector<float> buffer;
+    synth->render(64, buffer);
+    EXPECT_TRUE(heldNotes(*synth).empty());
+    EXPECT_EQ(synth->activeVoiceCount(), 0);
     EXPECT_EQ(existingDefaultWindow(), nullptr);
 }
 
@@ -93,13 +84,13 @@ TEST(Program, AFailedWindowIsReportedOnceAndExitsNonZero) {
     Window::beforeConstruct = [](std::string_view name) {
         if (name == "PushButton1") throw NilObjectException("no button");
     };
-    const ProgramRun run(nullptr, 3000);
+    auto log = std::make_shared<EventLog>();
+    const auto [status, lines] = runWith(log, nullptr);
     Window::beforeConstruct = nullptr;
-    EXPECT_NE(run.status, 0);
-    EXPECT_FALSE(run.timedOut);  // the event loop never ran
-    ASSERT_EQ(run.lines.size(), 1u);
-    EXPECT_NE(run.lines[0].find("no button"), std::string::npos) << run.lines[0];
-    EXPECT_EQ(run.notes->calls().back(), AllNotesOff());
+    EXPECT_EQ(status, 1);  // the event loop never ran
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("no button"), std::string::npos) << lines[0];
+    EXPECT_EQ(log->take().back(), "all off");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The layout's text sizes are pixels: the popup's and the text field's 12, the
 // random button's 10 in bold, the record button's 0 the desktop's own size.
-#include "support/window_fixture.h"
+#include "support/fixture.h"
 
 #include <gtest/gtest.h>
 

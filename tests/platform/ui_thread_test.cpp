@@ -3,7 +3,7 @@
 #include "platform/controls.h"
 #include "platform/menu.h"
 #include "platform/window.h"
-#include "platform_test_support.h"
+#include "support/fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ std::string raisedOnAnotherThread(F f) {
 }
 
 TEST(UIThread, AddControlConstructorAndMenuBarRaiseOffTheUIThread) {
-    testing::qtApp();
+    ensureQApplication();
     Window w(Window::__Lookup());
     MenuBar bar;
     QWidget* qtMenu = w.qtWindow().menuWidget();

@@ -2,7 +2,7 @@
 // ellipse inscribed in its box), a rectangle in its whole box, and of two
 // controls there the later-made one. Points are derived from the controls'
 // recorded boxes; presses go through the Qt window as a user's would.
-#include "support/window_fixture.h"
+#include "support/fixture.h"
 
 #include <gtest/gtest.h>
 
