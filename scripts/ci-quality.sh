@@ -39,13 +39,13 @@ cmake -S "$root" -B "$out-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=
       -DNALVO_SANITIZE=address,undefined -DNALVO_FUZZ=ON -DNALVO_TESTS=OFF -DNALVO_BENCH=OFF >/dev/null
 cmake --build "$out-fuzz" -j "$jobs" --target nalvo_fuzz_targets
 
-for target in "$out"-fuzz/fuzz/fuzz_*; do
+for target in "$out"-fuzz/tests/fuzz/fuzz_*; do
     [ -f "$target" ] && [ -x "$target" ] || continue
     name=$(basename "$target")
     corpus="$out-fuzz/corpus/$name"
     mkdir -p "$corpus" "$out-fuzz/findings"
     echo "== $name for ${fuzz_seconds}s"
-    if ! QT_QPA_PLATFORM=offscreen "$target" "$corpus" "$root/fuzz/seeds/${name#fuzz_}" \
+    if ! QT_QPA_PLATFORM=offscreen "$target" "$corpus" "$root/tests/fuzz/seeds/${name#fuzz_}" \
             -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=4096 \
             -artifact_prefix="$out-fuzz/findings/$name-" -print_final_stats=1 2>"$out-fuzz/$name.log"; then
         echo "$name found a fault; the reproducer is in $out-fuzz/findings:"
