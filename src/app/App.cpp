@@ -31,10 +31,11 @@ const ClassTable& App::__Lookup() {
 
         // The shared playing state: public Integer fields, no accessors of their own.
         t->properties = super.properties;
-        for (auto [name, field] : {std::pair{"MyInstrument", &App::MyInstrument}, std::pair{"MyPitch", &App::MyPitch},
-                                   std::pair{"MyVelocity", &App::MyVelocity}, std::pair{"LastPitch", &App::LastPitch}}) {
+        for (const auto& entry : {std::pair{"MyInstrument", &App::MyInstrument}, std::pair{"MyPitch", &App::MyPitch},
+                                  std::pair{"MyVelocity", &App::MyVelocity}, std::pair{"LastPitch", &App::LastPitch}}) {
+            std::int64_t App::*field = entry.second;  // a plain variable: lambdas capture it
             PropertyRecord p;
-            p.name = name;
+            p.name = entry.first;
             p.flags = 5;
             p.type = PropertyType::Integer;
             p.get = [field](const Object& o) -> Value {

@@ -189,8 +189,17 @@ void Oval::setBorderColor(Color c) { border_ = c; refresh(*this); }
 void Oval::setBorderWidth(std::int64_t w) { borderWidth_ = w; refresh(*this); }
 std::unique_ptr<QWidget> Oval::makeWidget() { return std::make_unique<ShapeWidget>(*this, &paintOval); }
 void Oval::geometryChanged() {
-    // An empty box gives an empty region, which clears the mask.
-    if (QWidget* w = widget()) w->setMask(QRegion(w->rect(), QRegion::Ellipse));
+    QWidget* w = widget();
+    if (!w) return;
+    // Qt builds an ellipse region row by row in 16-bit drawing coordinates and
+    // fails on a larger box; an oval that large lies far outside the window,
+    // so it keeps its whole box. An empty box gives an empty region, which
+    // clears the mask.
+    constexpr int kLargestMask = 32767;
+    if (w->width() > kLargestMask || w->height() > kLargestMask)
+        w->clearMask();
+    else
+        w->setMask(QRegion(w->rect(), QRegion::Ellipse));
 }
 
 void Rectangle::setFillColor(Color c) { fill_ = c; refresh(*this); }
