@@ -181,6 +181,7 @@ void RectControl::applyFont() {
 // ---- shapes ----
 
 void Oval::setFillColor(Color c) {
+    checkUIThread("Oval.FillColor");
     fill_ = c;
     refresh(*this);
     if (paintObserver) paintObserver(*this, c);
