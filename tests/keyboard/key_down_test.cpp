@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QTest>
 
+#include <tuple>
+
 namespace nalvo {
 namespace {
 
@@ -43,15 +45,12 @@ const std::pair<std::string, NoteBlock> kKeys[] = {
     {"[", {}}, {"'", {}}, {"", {}}, {"\U0001D11E", {}}, {"\xDB", {}}, {{"\0z", 2}, {}},
 };
 
-class KeyDown : public WindowFixture {
-protected:
-    bool press(const std::string& key) { return window().Event_KeyDown(key); }
-};
+using KeyDown = WindowFixture;
 
 TEST_F(KeyDown, EveryKeyRunsItsNoteBlockOrNothing) {
     for (const auto& [key, block] : kKeys) {
         start(kStart);
-        EXPECT_TRUE(press(key));
+        EXPECT_TRUE(window().Event_KeyDown(key));
         EXPECT_EQ(take(), block.log(kStart)) << ::testing::PrintToString(key);
         EXPECT_EQ(playing(), (Playing{5, 24, 100, app().LastPitch})) << ::testing::PrintToString(key);
     }
@@ -59,16 +58,14 @@ TEST_F(KeyDown, EveryKeyRunsItsNoteBlockOrNothing) {
 
 // The hidden sliders run from 1 to 9 and 1 to 20 and start at 5 and 8.
 TEST_F(KeyDown, ArrowsStepTheHiddenSlidersToTheirLimits) {
-    const struct {
-        char code;
-        int presses;
-        std::int64_t pitch, velocity;
-    } steps[] = {{28, 1, -12, 64}, {29, 2, 12, 64},   {30, 1, 12, 118}, {31, 2, 12, 106},
-                 {28, 10, -48, 106}, {29, 10, 48, 106}, {31, 25, 48, 40}, {30, 25, 48, 154}};
+    // Key code, presses, then MyPitch and MyVelocity.
+    const std::tuple<char, int, std::int64_t, std::int64_t> steps[] = {
+        {28, 1, -12, 64},   {29, 2, 12, 64},   {30, 1, 12, 118}, {31, 2, 12, 106},
+        {28, 10, -48, 106}, {29, 10, 48, 106}, {31, 25, 48, 40}, {30, 25, 48, 154}};
     start({0, 0, 64, 0});
-    for (const auto& s : steps) {
-        for (int i = 0; i < s.presses; ++i) EXPECT_TRUE(press(std::string(1, s.code)));
-        EXPECT_EQ(playing(), (Playing{0, s.pitch, s.velocity, 0})) << int(s.code) << " x" << s.presses;
+    for (const auto& [code, presses, pitch, velocity] : steps) {
+        for (int i = 0; i < presses; ++i) EXPECT_TRUE(window().Event_KeyDown(std::string(1, code)));
+        EXPECT_EQ(playing(), (Playing{0, pitch, velocity, 0})) << int(code) << " x" << presses;
     }
     EXPECT_EQ(take(), Lines{});
 }
@@ -99,9 +96,8 @@ TEST_F(KeyDown, AMissingPadStopsTheKeyWhereTheResetReachesIt) {
 
 // Where the platform sends a key press: an open popup, else the focus widget, else the window.
 QWidget* keyTarget(QWidget& window) {
-    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
-    if (QWidget* focus = QApplication::focusWidget()) return focus;
-    return &window;
+    QWidget* popup = QApplication::activePopupWidget();
+    return popup ? popup : QApplication::focusWidget() ? QApplication::focusWidget() : &window;
 }
 
 // Before any click and after a click on any control of the bar, keys play: Space

@@ -5,12 +5,12 @@
 #include <QTest>
 #include <QWidget>
 
-#include <array>
-
 namespace nalvo {
 namespace {
 
+// Notes are sent as computed: above 127 by a handler call, down to 0 by a click.
 constexpr Playing kStart{.instrument = 5, .pitch = 48, .velocity = 154, .lastPitch = 7};
+constexpr Playing kLow{.instrument = 3, .pitch = -48, .velocity = 20, .lastPitch = 99};
 
 struct Key {
     const char* name;
@@ -19,7 +19,7 @@ struct Key {
     int stacking;  // higher lies above
 };
 
-const std::array<Key, 40> kKeys{{
+const Key kKeys[] = {
     {"Rectangle22", 48, 0, 424, 50, 76, 36},    {"Rectangle44", 49, 33, 417, 30, 46, 40},
     {"Rectangle41", 50, 50, 424, 50, 76, 37},   {"Rectangle45", 51, 90, 424, 30, 43, 39},
     {"Rectangle42", 52, 100, 424, 50, 76, 38},  {"Rectangle30", 53, 144, 424, 50, 76, 24},
@@ -40,7 +40,7 @@ const std::array<Key, 40> kKeys{{
     {"Rectangle25", 80, 896, 424, 30, 43, 22},  {"Rectangle24", 81, 914, 424, 49, 76, 21},
     {"Rectangle38", 82, 941, 424, 30, 43, 31},  {"Rectangle26", 83, 959, 424, 49, 76, 23},
     {"Rectangle27", 84, 1006, 424, 49, 76, 34}, {"Rectangle40", 85, 1025, 424, 30, 43, 35},
-}};
+};
 
 // The key that a press at (x, y) reaches, or null.
 const Key* keyAt(int x, int y) {
@@ -70,25 +70,15 @@ TEST_F(PianoKeys, EveryKeyInItsPlacePlaysItsNoteAndIsReachableByAClick) {
         for (int x = k.left; x < std::min(k.left + k.width, 1050) && px < 0; ++x)
             for (int y = k.top; y < k.top + k.height && px < 0; ++y)
                 if (keyAt(x, y) == &k) px = x, py = y;
-        if (px < 0) {
-            EXPECT_STREQ(k.name, "Rectangle19");  // the one key covered everywhere
-            continue;
-        }
-        start(kStart);
+        EXPECT_TRUE(px >= 0 || std::string(k.name) == "Rectangle19");  // the one key covered everywhere
+        if (px < 0) continue;
+        start(kLow);
         QWidget* hit = window().contentArea().childAt(px, py);
         ASSERT_NE(hit, nullptr);
         QTest::mouseClick(hit, Qt::LeftButton, Qt::NoModifier, hit->mapFrom(&window().contentArea(), QPoint(px, py)));
-        EXPECT_EQ(take(), pianoLog(kStart, k.offset));
+        EXPECT_EQ(take(), pianoLog(kLow, k.offset));
     }
     EXPECT_TRUE(reports.empty());
-}
-
-// Notes are sent as computed: above 127 (the keys above) and down to 0.
-TEST_F(PianoKeys, NoteZeroIsSentUnchanged) {
-    const Playing low{.instrument = 3, .pitch = -48, .velocity = 154, .lastPitch = 7};
-    start(low);
-    mouseDown("Rectangle22");
-    EXPECT_EQ(take(), pianoLog(low, 48));
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
-// What the suites share: an ordered log of what the program did, test doubles
-// for the script runner and Rnd, the real window as a fixture, and the notes a
-// real synthesizer holds. Log lines: "instrument 5", "off 7", "on 84 100",
-// "all off", "paint Oval1 255,128,128", and "store 84" for a change of
-// App.LastPitch, noticed at the next line or by take().
+// What the suites share: one ordered log of what the program did, test
+// doubles for the script runner and Rnd, the real window as a fixture, and
+// the notes a real synthesizer holds.
+//
+// The log holds the note output's calls, the pads' FillColor writes and every
+// change of App.LastPitch, as lines:
+//   "instrument 5", "off 7", "on 84 100", "all off", "paint Oval1 255,128,128", "store 84"
+// A store is noticed at the next line after it, or by take().
 #pragma once
 
 #include "app/App.h"
