@@ -1,8 +1,15 @@
-// The key-down handler: every table entry's exact log, the keys that do
-// nothing, the arrows through the hidden sliders, and a missing control.
+// The key-down handler: every key's exact log, the arrows through the hidden
+// sliders and a missing control; then real Qt key presses and input-method
+// commits, which reach it whichever control was clicked last.
 #include "support/fixture.h"
 
-#include <map>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QTest>
+
+#include <tuple>
 
 namespace nalvo {
 namespace {
@@ -10,148 +17,121 @@ namespace {
 // All four values different and non-zero, so each note shows its source.
 constexpr Playing kStart{.instrument = 5, .pitch = 24, .velocity = 100, .lastPitch = 7};
 
-// Steps: I = instrument, L = note-off of LastPitch before the reset, 6 = note-off
-// of 60 before it, l = note-off of LastPitch after it.
-struct NoteKey {
-    std::string key;
-    int offset;
-    std::string steps;
-    const char* replaced;  // centre pad whose reset entry the lit pad takes, or ""
-    const char* lit;
-    char litClass;  // its highlight: C D E F G A B, or # for the sharps
+// The note keys' step sequences: with or without the instrument, and the
+// note-off of LastPitch (or of 60) before the reset, after it, or both.
+const char* const kInstr = "instr reset off on store lit";
+const char* const kLate = "reset off on store lit";
+const char* const kEarly = "off reset on store lit";
+const char* const kTwice = "off reset off on store lit";
+const char* const k60 = "off60 reset off on store lit";
+
+// Keys act by their first character; keys not listed do nothing.
+const std::pair<std::string, NoteBlock> kKeys[] = {
+    {"z", {"Oval9", 59, "Oval7", kInstr}}, {"x", {"Oval1", 60, "", kInstr}}, {"c", {"Oval2", 62, "", kInstr}},
+    {"v", {"Oval3", 64, "", kLate}}, {"b", {"Oval4", 65, "", kInstr}}, {"n", {"Oval5", 67, "", kInstr}},
+    {"m", {"Oval6", 69, "", kLate}}, {",", {"Oval7", 71, "", kInstr}}, {".", {"Oval8", 72, "", kInstr}},
+    {"/", {"Oval11", 74, "Oval2", kInstr}}, {"\u00DB", {"Oval12", 76, "Oval3", kInstr}},
+    {"d", {"miniOval1", 61, "", kTwice}}, {"f", {"miniOval2", 63, "", kEarly}}, {"h", {"miniOval3", 66, "", kEarly}},
+    {"j", {"miniOval4", 68, "", kEarly}}, {"k", {"miniOval5", 70, "", kEarly}}, {";", {"miniOval1", 73, "", k60}},
+    {"]", {"miniOval2", 75, "", kEarly}}, {"q", {"Oval1", 72, "", kInstr}}, {"w", {"Oval2", 74, "", kInstr}},
+    {"e", {"Oval3", 76, "", kLate}}, {"r", {"Oval4", 77, "", kInstr}}, {"t", {"Oval5", 79, "", kInstr}},
+    {"y", {"Oval6", 81, "", kLate}}, {"u", {"Oval7", 83, "", kInstr}}, {"i", {"Oval8", 84, "", kInstr}},
+    {"o", {"Oval2", 86, "", kInstr}}, {"p", {"Oval3", 88, "", kInstr}}, {"2", {"miniOval1", 73, "", kTwice}},
+    {"3", {"miniOval2", 75, "", kEarly}}, {"5", {"miniOval3", 78, "", kEarly}}, {"6", {"miniOval4", 80, "", kEarly}},
+    {"7", {"miniOval5", 82, "", kEarly}}, {"9", {"miniOval1", 85, "", k60}}, {"0", {"miniOval2", 87, "", kEarly}},
+    {" ", {"", 0, "", "instr reset off"}}, {"zx", {"Oval9", 59, "Oval7", kInstr}},
+    {"\u00DBa", {"Oval12", 76, "Oval3", kInstr}}, {"; ", {"miniOval1", 73, "", k60}},
+    {"Z", {}}, {"Q", {}}, {"a", {}}, {"s", {}}, {"g", {}}, {"l", {}}, {"1", {}}, {"4", {}}, {"8", {}}, {"-", {}},
+    {"[", {}}, {"'", {}}, {"", {}}, {"\U0001D11E", {}}, {"\xDB", {}}, {{"\0z", 2}, {}},
 };
 
-const NoteKey kNoteKeys[] = {
-    {"z", 59, "Il", "Oval7", "Oval9", 'B'}, {"x", 60, "Il", "", "Oval1", 'C'}, {"c", 62, "Il", "", "Oval2", 'D'},
-    {"v", 64, "l", "", "Oval3", 'E'}, {"b", 65, "Il", "", "Oval4", 'F'}, {"n", 67, "Il", "", "Oval5", 'G'},
-    {"m", 69, "l", "", "Oval6", 'A'}, {",", 71, "Il", "", "Oval7", 'B'}, {".", 72, "Il", "", "Oval8", 'C'},
-    {"/", 74, "Il", "Oval2", "Oval11", 'D'}, {"\u00DB", 76, "Il", "Oval3", "Oval12", 'E'},
-    {"d", 61, "Ll", "", "miniOval1", '#'}, {"f", 63, "L", "", "miniOval2", '#'}, {"h", 66, "L", "", "miniOval3", '#'},
-    {"j", 68, "L", "", "miniOval4", '#'}, {"k", 70, "L", "", "miniOval5", '#'}, {";", 73, "6l", "", "miniOval1", '#'},
-    {"]", 75, "L", "", "miniOval2", '#'}, {"q", 72, "Il", "", "Oval1", 'C'}, {"w", 74, "Il", "", "Oval2", 'D'},
-    {"e", 76, "l", "", "Oval3", 'E'}, {"r", 77, "Il", "", "Oval4", 'F'}, {"t", 79, "Il", "", "Oval5", 'G'},
-    {"y", 81, "l", "", "Oval6", 'A'}, {"u", 83, "Il", "", "Oval7", 'B'}, {"i", 84, "Il", "", "Oval8", 'C'},
-    {"o", 86, "Il", "", "Oval2", 'D'}, {"p", 88, "Il", "", "Oval3", 'E'}, {"2", 73, "Ll", "", "miniOval1", '#'},
-    {"3", 75, "L", "", "miniOval2", '#'}, {"5", 78, "L", "", "miniOval3", '#'}, {"6", 80, "L", "", "miniOval4", '#'},
-    {"7", 82, "L", "", "miniOval5", '#'}, {"9", 85, "6l", "", "miniOval1", '#'}, {"0", 87, "L", "", "miniOval2", '#'},
-};
+using KeyDown = WindowFixture;
 
-std::string off(std::int64_t note) { return "off " + std::to_string(note); }
-
-// What a note key does from `s`.
-Lines expectedLog(const NoteKey& k, const Playing& s) {
-    Lines log;
-    if ((k.steps.find('I') != std::string::npos)) log.push_back("instrument " + std::to_string(s.instrument));
-    if ((k.steps.find('L') != std::string::npos)) log.push_back(off(s.lastPitch));
-    if ((k.steps.find('6') != std::string::npos)) log.push_back(off(60));
-    const Lines reset = centreResetLog(k.replaced, k.lit);
-    log.insert(log.end(), reset.begin(), reset.end());
-    if ((k.steps.find('l') != std::string::npos)) log.push_back(off(s.lastPitch));
-    const std::int64_t note = s.pitch + k.offset;
-    log.push_back("on " + std::to_string(note) + " " + std::to_string(s.velocity));
-    log.push_back("store " + std::to_string(note));
-    const std::map<char, Color> highlight = {{'C', RGB(255, 0, 0)},     {'D', RGB(255, 128, 192)}, {'E', RGB(160, 32, 255)},
-                                             {'F', RGB(0, 192, 192)},   {'G', RGB(192, 192, 255)}, {'A', RGB(0, 96, 160)},
-                                             {'B', RGB(0, 0, 255)},     {'#', RGB(255, 255, 64)}};
-    log.push_back(paintLine(k.lit, highlight.at(k.litClass)));
-    return log;
-}
-
-class KeyDown : public WindowFixture {
-protected:
-    bool press(const std::string& key) { return window().Event_KeyDown(key); }
-    std::pair<std::int64_t, std::int64_t> sliders() { return {window().PitchSlider().Value(), window().VelocitySlider().Value()}; }
-};
-
-TEST_F(KeyDown, EveryNoteKeyRunsItsNoteBlock) {
-    for (const NoteKey& k : kNoteKeys) {
-        SCOPED_TRACE("key \"" + k.key + "\"");
+TEST_F(KeyDown, EveryKeyRunsItsNoteBlockOrNothing) {
+    for (const auto& [key, block] : kKeys) {
         start(kStart);
-        EXPECT_TRUE(press(k.key));
-        Lines expected = expectedLog(k, kStart), actual = take();
-        if (actual != expected) std::swap(expected[expected.size() - 1], expected[expected.size() - 2]);
-        EXPECT_EQ(actual, expected);  // the store and the lit pad's paint in either order
+        EXPECT_TRUE(window().Event_KeyDown(key));
+        EXPECT_EQ(take(), block.log(kStart)) << ::testing::PrintToString(key);
+        EXPECT_EQ(playing(), (Playing{5, 24, 100, app().LastPitch})) << ::testing::PrintToString(key);
     }
-    // Space: instrument, full reset, note-off.
-    start(kStart);
-    EXPECT_TRUE(press(" "));
-    Lines space = centreResetLog();
-    space.insert(space.begin(), "instrument 5");
-    space.push_back("off 7");
-    EXPECT_EQ(take(), space);
-    EXPECT_EQ(playing(), kStart);
 }
 
+// The hidden sliders run from 1 to 9 and 1 to 20 and start at 5 and 8.
 TEST_F(KeyDown, ArrowsStepTheHiddenSlidersToTheirLimits) {
-    const struct {
-        char code;
-        std::pair<std::int64_t, std::int64_t> sliders;
-        std::int64_t pitch, velocity;
-    } cases[] = {{28, {4, 8}, -12, 64}, {29, {6, 8}, 12, 64}, {30, {5, 7}, 0, 118}, {31, {5, 9}, 0, 106}};
-    for (const auto& c : cases) {
-        window().PitchSlider().setValue(5);
-        window().VelocitySlider().setValue(8);
-        start({0, 0, 64, 0});
-        EXPECT_TRUE(press(std::string(1, c.code)));
-        EXPECT_EQ(sliders(), c.sliders) << int(c.code);
-        EXPECT_EQ(playing(), (Playing{0, c.pitch, c.velocity, 0})) << int(c.code);
+    // Key code, presses, then MyPitch and MyVelocity.
+    const std::tuple<char, int, std::int64_t, std::int64_t> steps[] = {
+        {28, 1, -12, 64},   {29, 2, 12, 64},   {30, 1, 12, 118}, {31, 2, 12, 106},
+        {28, 10, -48, 106}, {29, 10, 48, 106}, {31, 25, 48, 40}, {30, 25, 48, 154}};
+    start({0, 0, 64, 0});
+    for (const auto& [code, presses, pitch, velocity] : steps) {
+        for (int i = 0; i < presses; ++i) EXPECT_TRUE(window().Event_KeyDown(std::string(1, code)));
+        EXPECT_EQ(playing(), (Playing{0, pitch, velocity, 0})) << int(code) << " x" << presses;
     }
-    for (int i = 0; i < 10; ++i) press("\x1C");
-    EXPECT_EQ(app().MyPitch, -48);
-    for (int i = 0; i < 10; ++i) press("\x1D");
-    EXPECT_EQ(app().MyPitch, 48);
-    for (int i = 0; i < 25; ++i) press("\x1F");
-    EXPECT_EQ(app().MyVelocity, 40);
-    for (int i = 0; i < 25; ++i) press("\x1E");
-    EXPECT_EQ(app().MyVelocity, 154);
-    EXPECT_EQ(sliders(), (std::pair<std::int64_t, std::int64_t>{9, 1}));
     EXPECT_EQ(take(), Lines{});
-}
-
-TEST_F(KeyDown, OtherKeysDoNothingAndAStringActsByItsFirstCharacter) {
-    const std::string keys[] = {"Z", "Q", "a", "s", "g", "l", "1", "4", "8", "-", "[", "'", "",
-                                "\U0001D11E", "\xDB", std::string(1, '\0') + "z"};
-    for (const std::string& key : keys) {
-        start(kStart);
-        EXPECT_TRUE(press(key));
-        EXPECT_EQ(take(), Lines{}) << ::testing::PrintToString(key);
-        EXPECT_EQ(playing(), kStart);
-        EXPECT_EQ(sliders(), (std::pair<std::int64_t, std::int64_t>{5, 8}));
-    }
-    for (const auto& [longer, first] : {std::pair{"zx", "z"}, {"\u00DBa", "\u00DB"}, {"; ", ";"}}) {
-        start(kStart);
-        press(first);
-        const Lines expected = take();
-        start(kStart);
-        press(longer);
-        EXPECT_EQ(take(), expected) << longer;
-    }
 }
 
 // Without Oval5 the reset stops there; "z" paints Oval9 in Oval7's place, so
 // without Oval9 it stops at that place. Each failure is reported once.
 TEST_F(KeyDown, AMissingPadStopsTheKeyWhereTheResetReachesIt) {
-    const Lines paints = {"paint Oval1 255,128,128", "paint Oval2 255,192,255", "paint Oval3 128,0,255",
-                          "paint Oval4 0,128,128", "paint Oval5 128,128,255", "paint Oval6 0,64,128"};
-    SparseWindow four, seven;
-    four.addPads({"Oval1", "Oval2", "Oval3", "Oval4"});
-    seven.addPads({"Oval1", "Oval2", "Oval3", "Oval4", "Oval5", "Oval6", "Oval7"});
+    SparseWindow w;
+    w.add<NotePlayer>("NotePlayer1");
+    for (int i = 1; i <= 4; ++i) w.add<Oval>("Oval" + std::to_string(i));
     start(kStart);
     reports.clear();
-    EXPECT_FALSE(four.window.keyDown("x"));
-    Lines expected{"instrument 5"};
-    expected.insert(expected.end(), paints.begin(), paints.begin() + 4);
-    EXPECT_EQ(take(), expected);
-    EXPECT_FALSE(four.window.keyDown(" "));  // as far, and no note-off
-    EXPECT_EQ(take(), expected);
-    EXPECT_FALSE(seven.window.keyDown("z"));
-    expected.insert(expected.end(), paints.begin() + 4, paints.end());
-    EXPECT_EQ(take(), expected);
-    EXPECT_TRUE(four.window.keyDown("a"));
-    EXPECT_FALSE(four.window.keyDown("\x1C"));  // no PitchSlider
+    const Lines x = NoteBlock{"Oval1", 60, "", "instr reset"}.log(kStart);
+    const Lines fourPaints(x.begin(), x.begin() + 5), sixPaints(x.begin(), x.begin() + 7);
+    EXPECT_FALSE(w.window.keyDown("x"));
+    EXPECT_EQ(take(), fourPaints);
+    EXPECT_FALSE(w.window.keyDown(" "));  // as far, and no note-off
+    EXPECT_EQ(take(), fourPaints);
+    EXPECT_TRUE(w.window.keyDown("a"));
+    EXPECT_FALSE(w.window.keyDown("\x1C"));  // no PitchSlider
+    for (int i = 5; i <= 7; ++i) w.add<Oval>("Oval" + std::to_string(i));
+    EXPECT_FALSE(w.window.keyDown("z"));
+    EXPECT_EQ(take(), sixPaints);
     EXPECT_EQ(app().LastPitch, 7);
     ASSERT_EQ(reports.size(), 4u);
     EXPECT_NE(reports[0].find("NilObjectException"), std::string::npos) << reports[0];
+}
+
+// Where the platform sends a key press: an open popup, else the focus widget, else the window.
+QWidget* keyTarget(QWidget& window) {
+    QWidget* popup = QApplication::activePopupWidget();
+    return popup ? popup : QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+}
+
+// Before any click and after a click on any control of the bar, keys play: Space
+// starts no button, the arrows move no bar and no popup row; a commit plays its
+// key, an auto-repeat plays again, a pre-edit or a modifier alone does nothing.
+TEST_F(KeyDown, QtKeysAndCommitsPlayAfterClickingEachControl) {
+    QMainWindow& qt = window().qtWindow();
+    QApplication::setActiveWindow(&qt);
+    const auto shown = [this] {
+        return std::vector<std::int64_t>{window().REC, std::int64_t(scripts->runs.size()), window().PitchBar().Value(),
+                                         window().VeclotityBar().Value(), window().MusicPopupMenu().ListIndex()};
+    };
+    for (const char* clicked : {"", "PushButton1", "PushButton2", "MusicPopupMenu", "PitchBar", "VeclotityBar"}) {
+        if (*clicked) click(clicked);
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        const auto before = shown();
+        start(kStart);
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8("\u00DB"));
+        QApplication::sendEvent(keyTarget(qt), &commit);
+        EXPECT_EQ(app().LastPitch, 100) << clicked;
+        QInputMethodEvent preEdit(QStringLiteral("^"), {});
+        QApplication::sendEvent(keyTarget(qt), &preEdit);
+        for (Qt::Key k : {Qt::Key_Shift, Qt::Key_Space, Qt::Key_Z, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right,
+                          Qt::Key_Up, Qt::Key_Down, Qt::Key_Down})
+            QTest::keyClick(keyTarget(qt), k);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z", true);
+        QApplication::sendEvent(keyTarget(qt), &repeat);
+        EXPECT_EQ(take().size(), 18u + 15u + 18u + 18u) << clicked;  // no random notes
+        EXPECT_EQ(playing(), (Playing{5, 12, 106, 71})) << clicked;
+        EXPECT_EQ(shown(), before) << clicked;
+        window().PitchSlider().setValue(5);
+        window().VelocitySlider().setValue(8);
+    }
 }
 
 }  // namespace

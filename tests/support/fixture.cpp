@@ -11,6 +11,7 @@
 #include <fluidsynth.h>
 
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 
 namespace nalvo {
@@ -24,22 +25,48 @@ void ensureQApplication() {
     new QApplication(argc, argv);
 }
 
+namespace {
+
 std::string paintLine(const std::string& pad, Color c) {
     return "paint " + pad + " " + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
 }
 
-Lines centreResetLog(const std::string& replaced, const std::string& by) {
-    static const std::pair<const char*, Color> reset[] = {
-        {"Oval1", RGB(255, 128, 128)},     {"Oval2", RGB(255, 192, 255)},     {"Oval3", RGB(128, 0, 255)},
-        {"Oval4", RGB(0, 128, 128)},       {"Oval5", RGB(128, 128, 255)},     {"Oval6", RGB(0, 64, 128)},
-        {"Oval7", RGB(0, 0, 128)},         {"Oval8", RGB(255, 128, 128)},     {"miniOval1", RGB(255, 255, 128)},
-        {"miniOval2", RGB(255, 255, 128)}, {"miniOval3", RGB(255, 255, 128)}, {"miniOval4", RGB(255, 255, 128)},
-        {"miniOval5", RGB(255, 255, 128)},
-    };
+}  // namespace
+
+std::pair<Color, Color> classColours(int offset) {
+    const std::pair<Color, Color> sharp{RGB(255, 255, 128), RGB(255, 255, 64)};
+    const std::pair<Color, Color> octave[12] = {
+        {RGB(255, 128, 128), RGB(255, 0, 0)}, sharp, {RGB(255, 192, 255), RGB(255, 128, 192)}, sharp,  // C, D
+        {RGB(128, 0, 255), RGB(160, 32, 255)}, {RGB(0, 128, 128), RGB(0, 192, 192)}, sharp,             // E, F
+        {RGB(128, 128, 255), RGB(192, 192, 255)}, sharp, {RGB(0, 64, 128), RGB(0, 96, 160)}, sharp,     // G, A
+        {RGB(0, 0, 128), RGB(0, 0, 255)}};                                                              // B
+    return octave[offset % 12];
+}
+
+Lines NoteBlock::log(const Playing& s) const {
+    const std::int64_t note = s.pitch + offset;
+    const auto [base, highlight] = classColours(offset);
     Lines log;
-    for (const auto& [pad, colour] : reset) log.push_back(paintLine(pad == replaced ? by : pad, colour));
+    std::istringstream in(steps);
+    for (std::string step; in >> step;) {
+        if (step == "instr") log.push_back("instrument " + std::to_string(s.instrument));
+        else if (step == "off") log.push_back("off " + std::to_string(s.lastPitch));
+        else if (step == "off60") log.push_back("off 60");
+        else if (step == "on") log.push_back("on " + std::to_string(note) + " " + std::to_string(s.velocity));
+        else if (step == "lit" || step == "base") log.push_back(paintLine(pad, step == "lit" ? highlight : base));
+        else if (step == "store") log.push_back("store " + std::to_string(note));
+        else if (step != "reset") ADD_FAILURE() << "unknown step " << step;
+        else  // Oval1 to Oval8, then miniOval1 to miniOval5, each in its base colour
+            for (int i = 0; i < 13; ++i) {
+                const std::string centre = i < 8 ? "Oval" + std::to_string(i + 1) : "miniOval" + std::to_string(i - 7);
+                const int offsets[] = {60, 62, 64, 65, 67, 69, 71, 72, 61, 63, 66, 68, 70};
+                log.push_back(paintLine(centre == replaces ? pad : centre, classColours(offsets[i]).first));
+            }
+    }
     return log;
 }
+
+void EventLog::paint(const Oval& pad, Color c) { add(paintLine(pad.Name, c)); }
 
 void EventLog::playNote(std::int64_t note, std::int64_t velocity) {
     if (velocity <= 0 && beforeNoteOff)

@@ -33,17 +33,33 @@ using Lines = std::vector<std::string>;
 // Starts the offscreen QApplication if none exists; it lives until the end.
 void ensureQApplication();
 
-// "paint Oval1 255,128,128".
-std::string paintLine(const std::string& pad, Color c);
-// The centre reset's 13 paints in order; with `replaced`, `by` is painted in that pad's place.
-Lines centreResetLog(const std::string& replaced = "", const std::string& by = "");
+struct Playing {
+    std::int64_t instrument = 0, pitch = 0, velocity = 0, lastPitch = 0;
+    friend bool operator==(const Playing&, const Playing&) = default;
+};
+void PrintTo(const Playing& p, std::ostream* os);
+
+// The base and highlight colour of a note offset's pitch class; all sharps share theirs.
+std::pair<Color, Color> classColours(int offset);
+
+// A note block of a pad or key. `steps` lists what it logs, in order: instr (the
+// instrument), off (note-off of LastPitch), off60, reset (the centre reset, with
+// `pad` painted in `replaces`' place), on (MyPitch + offset at MyVelocity), lit or
+// base (`pad` in the colours of its pitch class), store (LastPitch := that note).
+struct NoteBlock {
+    const char* pad = "";
+    int offset = 0;
+    const char* replaces = "";  // "" for a full reset
+    const char* steps = "";
+    Lines log(const Playing& s) const;
+};
 
 class EventLog final : public NoteOutput {
 public:
     void setInstrument(std::int64_t instrument) override { add("instrument " + std::to_string(instrument)); }
     void playNote(std::int64_t note, std::int64_t velocity) override;
     void allNotesOff() override { add("all off"); }
-    void paint(const Oval& pad, Color c) { add(paintLine(pad.Name, c)); }
+    void paint(const Oval& pad, Color c);
     // The log so far (with a final store if LastPitch changed); starts a new one.
     Lines take();
     // When set, its non-empty result is logged before every note-off.
@@ -76,12 +92,6 @@ public:
 private:
     std::shared_ptr<std::size_t> next_;
 };
-
-struct Playing {
-    std::int64_t instrument = 0, pitch = 0, velocity = 0, lastPitch = 0;
-    friend bool operator==(const Playing&, const Playing&) = default;
-};
-void PrintTo(const Playing& p, std::ostream* os);
 
 // Every test starts afresh: a new App, the log and a recording script runner
 // installed, the default window built and shown, the Open events delivered.
@@ -129,11 +139,6 @@ public:
         control.Name = name;
         window._AddControl(name, std::move(object));
         return control;
-    }
-    // Adds NotePlayer1 and the named pads.
-    void addPads(std::initializer_list<const char*> pads) {
-        add<NotePlayer>("NotePlayer1");
-        for (const char* pad : pads) add<Oval>(pad);
     }
     NALVO window;
 };
