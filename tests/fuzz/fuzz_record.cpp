@@ -21,22 +21,13 @@ using namespace nalvo;
 namespace {
 
 std::unique_ptr<Object> make(unsigned kind) {
-    auto rect = [](auto control) -> std::unique_ptr<Object> {
-        control->Constructor();
-        return control;
-    };
-    switch (kind % 10) {
-    case 0: return rect(std::make_unique<Oval>());
-    case 1: return rect(std::make_unique<Rectangle>());
-    case 2: return rect(std::make_unique<Slider>());
-    case 3: return rect(std::make_unique<ScrollBar>());
-    case 4: return rect(std::make_unique<PopupMenu>());
-    case 5: return rect(std::make_unique<PushButton>());
-    case 6: return rect(std::make_unique<TextField>());
-    case 7: return std::make_unique<Timer>();
-    case 8: return std::make_unique<NotePlayer>();
-    default: return std::make_unique<Window>(Window::__Lookup());
-    }
+    const ClassTable* const classes[] = {&Oval::__Lookup(),       &Rectangle::__Lookup(),  &Slider::__Lookup(),
+                                         &ScrollBar::__Lookup(),  &PopupMenu::__Lookup(),  &PushButton::__Lookup(),
+                                         &TextField::__Lookup(),  &Timer::__Lookup(),      &NotePlayer::__Lookup()};
+    if (kind % 10 == 9) return std::make_unique<Window>(Window::__Lookup());
+    auto object = classes[kind % 10]->factory();
+    if (auto* control = dynamic_cast<RectControl*>(object.get())) control->Constructor();
+    return object;
 }
 
 // Turns (pick, value) pairs into well-formed entries of `cls`.
@@ -61,11 +52,8 @@ std::string entriesFrom(const ClassTable& cls, std::string_view in) {
     return content;
 }
 
+// The applier decodes the record as it goes.
 void applyRecord(std::unique_ptr<Object> object, std::string_view content) {
-    try {
-        (void)decodeRecord(content, object->classTable());
-    } catch (const RuntimeException&) {
-    }
     try {
         _SetProperties(*object, content);
     } catch (const RuntimeException&) {

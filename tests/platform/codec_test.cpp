@@ -25,18 +25,11 @@ TEST(RecordCodec, MalformedStoredTextsAreRefused) {
 TEST(RecordCodec, MalformedRecordsThrowWithoutReadingPastTheEnd) {
     ensureQApplication();
     const std::pair<std::string, bool> cases[] = {  // content, unknown name
-        {"Left", false},
-        {"Left ", false},
-        {"Left " + bytes({1, 2, 3, 4, 5, 6, 7}), false},
-        {RecordWriter().integer("Left", 1).content() + "Visible ", false},
-        {"Name " + bytes({3, 0, 0}), false},
-        {"Name " + bytes({5, 0, 0, 0}) + "abc", false},
-        {"Name " + bytes({0xFF, 0xFF, 0xFF, 0xFF}) + "x", false},
-        {"FillColor " + bytes({1, 2, 3}), false},
-        {"Bogus " + bytes({0}), true},
-        {" " + bytes({0}), true},
-        {"Caption " + bytes({0, 0, 0, 0}), true},
-    };
+        {"Left", false}, {"Left ", false}, {"Left " + bytes({1, 2, 3, 4, 5, 6, 7}), false},
+        {RecordWriter().integer("Left", 1).content() + "Visible ", false}, {"Name " + bytes({3, 0, 0}), false},
+        {"Name " + bytes({5, 0, 0, 0}) + "abc", false}, {"Name " + bytes({0xFF, 0xFF, 0xFF, 0xFF}) + "x", false},
+        {"FillColor " + bytes({1, 2, 3}), false}, {"Bogus " + bytes({0}), true}, {" " + bytes({0}), true},
+        {"Caption " + bytes({0, 0, 0, 0}), true}};
     for (const auto& [content, unknown] : cases) {
         Oval oval;
         const std::string copy = content;  // an allocation of exactly its size

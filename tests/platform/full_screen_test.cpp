@@ -5,8 +5,6 @@
 #include "platform/record.h"
 #include "support/fixture.h"
 
-#include <gtest/gtest.h>
-
 #include <QMainWindow>
 #include <QTest>
 

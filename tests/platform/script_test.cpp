@@ -2,10 +2,7 @@
 // cannot run), bundle paths and Rnd.
 #include "platform/bundle.h"
 #include "platform/random.h"
-#include "platform/runtime.h"
-#include "platform/script.h"
-
-#include <gtest/gtest.h>
+#include "support/fixture.h"
 
 #include <cmath>
 #include <csignal>
@@ -35,43 +32,40 @@ protected:
         fs::permissions(dir / name, perms);
         return dir / name;
     }
-    // Waits (up to 20 s) for the script's output file to end with "END".
-    std::string output(const std::string& script) {
-        for (int i = 0; i < 2000; ++i) {
-            std::stringstream text;
-            text << std::ifstream(dir / (script + ".out")).rdbuf();
-            if (text.str().ends_with("END\n")) return text.str();
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return {};
+    static std::string read(const fs::path& file) {
+        std::stringstream text;
+        text << std::ifstream(file).rdbuf();
+        return text.str();
+    }
+    // Waits (up to 20 s) for the script's output file to end with "END"; the
+    // script, still running, must not be our child (it would become a zombie).
+    std::string outputOfDetached(const std::string& script) {
+        const fs::path out = dir / (script + ".out");
+        for (int i = 0; i < 2000 && !read(out).ends_with("END\n"); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        const std::string text = read(out);
+        fs::remove(out);
+        const pid_t pid = std::atoi(text.c_str());
+        if (pid <= 0) return text;
+        EXPECT_EQ(::kill(pid, 0), 0) << "the call waited for the script to end";
+        std::istringstream stat(read("/proc/" + std::to_string(pid) + "/stat"));
+        std::string field;
+        for (int f = 0; f < 4; ++f) stat >> field;  // pid (comm) state ppid
+        EXPECT_NE(std::atoi(field.c_str()), ::getpid()) << "the script is our child";
+        ::kill(pid, SIGKILL);
+        return text.substr(text.find('\n') + 1);
     }
     fs::path dir = fs::temp_directory_path() / ("nalvo-scripts-" + std::to_string(::getpid()));
     std::vector<std::string> lines;
 };
 
-TEST_F(ScriptTest, RunsTheFileWithItsArguments) {
-    const fs::path script = write("args.sh", "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > \"$0.out\"\n"
-                                             "echo END >> \"$0.out\"\n");
+TEST_F(ScriptTest, RunsTheFileWithItsArgumentsAndReturnsWhileItRuns) {
+    const fs::path script = write("args.sh", "#!/bin/sh\n{ echo $$; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; "
+                                             "echo END; } > \"$0.out\"\nexec sleep 30\n");
     runScript(script, {"a b", "", "c"});
-    EXPECT_EQ(output("args.sh"), "[a b]\n[]\n[c]\nEND\n");
-    fs::remove(dir / "args.sh.out");
+    EXPECT_EQ(outputOfDetached("args.sh"), "[a b]\n[]\n[c]\nEND\n");
     runScript(FolderItem(script));  // the record button's empty argument list
-    EXPECT_EQ(output("args.sh"), "END\n");
+    EXPECT_EQ(outputOfDetached("args.sh"), "END\n");
     EXPECT_TRUE(lines.empty());
-}
-
-TEST_F(ScriptTest, ReturnsWhileTheScriptRunsAndLeavesItDetached) {
-    write("long.sh", "#!/bin/sh\necho $$ > \"$0.out\"; echo END >> \"$0.out\"\nexec sleep 60\n");
-    runScript(dir / "long.sh");
-    const std::string text = output("long.sh");
-    ASSERT_FALSE(text.empty()) << "the call waited for the script to end";
-    const pid_t pid = std::stoi(text);
-    EXPECT_EQ(::kill(pid, 0), 0);
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string field;
-    for (int i = 0; i < 4; ++i) stat >> field;  // pid (comm) state ppid
-    EXPECT_NE(std::stoi(field), ::getpid()) << "the script is our child: it would become a zombie";
-    ::kill(pid, SIGKILL);
 }
 
 TEST_F(ScriptTest, AFileThatCannotRunGivesOneLineNamingIt) {
@@ -91,18 +85,15 @@ TEST_F(ScriptTest, AFileThatCannotRunGivesOneLineNamingIt) {
 }
 
 TEST_F(ScriptTest, BundlePathsFromTheExecutableToResources) {
-    const fs::path prefix = dir;
-    fs::create_directories(prefix / "bin");
-    fs::create_directories(prefix / "Resources");
-    write("bin/nalvo", "");
-
-    const FolderItem exe(prefix / "bin" / "nalvo");
+    fs::create_directories(dir / "bin");
+    fs::create_directories(dir / "Resources");
+    const FolderItem exe(write("bin/nalvo", ""));
     auto resources = exe.parent()->parent()->child("Resources");
     ASSERT_TRUE(resources);
-    EXPECT_EQ(resources->path(), prefix / "Resources");
+    EXPECT_EQ(resources->path(), dir / "Resources");
     auto script = resources->child("NALVOONE.scpt");
     ASSERT_TRUE(script) << "a missing file is still an item";
-    EXPECT_EQ(script->path(), prefix / "Resources" / "NALVOONE.scpt");
+    EXPECT_EQ(script->path(), dir / "Resources" / "NALVOONE.scpt");
     EXPECT_FALSE(script->exists());
 
     EXPECT_FALSE(script->child("x"));  // inside a missing item
@@ -110,7 +101,7 @@ TEST_F(ScriptTest, BundlePathsFromTheExecutableToResources) {
     for (const char* bad : {"", ".", "..", "a/b"}) EXPECT_FALSE(resources->child(bad)) << bad;
     EXPECT_FALSE(FolderItem("/").parent());
     EXPECT_EQ(FolderItem("/bin").parent(), FolderItem("/"));
-    EXPECT_EQ(FolderItem(prefix / "bin/").parent(), FolderItem(prefix));
+    EXPECT_EQ(FolderItem(dir / "bin/").parent(), FolderItem(dir));
 }
 
 TEST(Random, DrawsLieInTheHalfOpenUnitRangeAndVary) {

@@ -1,15 +1,9 @@
 // Window and control operations called from a thread other than the user-interface
 // thread raise ThreadAccessingUIException and leave the window as it was.
-#include "platform/controls.h"
-#include "platform/menu.h"
-#include "platform/window.h"
 #include "support/fixture.h"
-
-#include <gtest/gtest.h>
 
 #include <QMainWindow>
 
-#include <string>
 #include <thread>
 
 namespace nalvo {
