@@ -23,7 +23,7 @@ std::string raisedOnAnotherThread(F f) {
     return raised;
 }
 
-TEST(UIThread, AddControlConstructorAndMenuBarRaiseOffTheUIThread) {
+TEST(UIThread, AddControlConstructorMenuBarAndPaintingRaiseOffTheUIThread) {
     ensureQApplication();
     Window w(Window::__Lookup());
     MenuBar bar;
@@ -32,6 +32,8 @@ TEST(UIThread, AddControlConstructorAndMenuBarRaiseOffTheUIThread) {
     Oval unmade;
     EXPECT_EQ(raisedOnAnotherThread([&] { unmade.Constructor(); }), "ThreadAccessingUIException");
     EXPECT_FALSE(unmade.constructed());
+    EXPECT_EQ(raisedOnAnotherThread([&] { unmade.setFillColor(RGB(1, 2, 3)); }), "ThreadAccessingUIException");
+    EXPECT_NE(unmade.FillColor(), RGB(1, 2, 3));
 
     auto made = std::make_unique<Oval>();
     made->Constructor();
