@@ -46,20 +46,19 @@ TEST_F(MenuTest, TreeHoldsTheFourteenItemsInBuildOrder) {
         EXPECT_TRUE(item.AutoEnable);
         EXPECT_EQ(bar._Lookup(c.name), &item);  // found from the bar at any depth
     }
-    EXPECT_EQ(position, (std::map<std::string, std::size_t>{{"", bar.Count()}, {"EditMenu", 8}, {"FileMenu", 2}}));
-    EXPECT_EQ(bar.Child("EditMenu")->Count(), 8u);
+    EXPECT_EQ(position, (std::map<std::string, std::size_t>{
+                            {"", bar.Count()}, {"EditMenu", bar.Child("EditMenu")->Count()}, {"FileMenu", 2}}));
     EXPECT_EQ(bar.Child("FileQuit"), nullptr);  // Child looks one level down only
     EXPECT_EQ(&window().FileQuit(), bar._Lookup("FileQuit"));
 }
 
 TEST_F(MenuTest, QtShowsOnlyTheUntitledTopItemsAndEditShortcutsDoNothing) {
-    const auto top = window().qtWindow().menuBar()->actions();
-    ASSERT_EQ(top.size(), 4);
-    EXPECT_EQ((std::vector<bool>{top[0]->isVisible(), top[1]->isVisible(), top[2]->isVisible(), top[3]->isVisible()}),
-              (std::vector<bool>{true, false, false, true}));
-    EXPECT_EQ(window().qtWindow().findChild<QAction*>("FileQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    EXPECT_TRUE(window().qtWindow().findChild<QAction*>("UntitledMenu0")->isSeparator());
     QMainWindow& qt = window().qtWindow();
+    const auto top = qt.menuBar()->actions();
+    ASSERT_EQ(top.size(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(top[i]->isVisible(), i == 0 || i == 3) << i;
+    EXPECT_EQ(qt.findChild<QAction*>("FileQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_TRUE(qt.findChild<QAction*>("UntitledMenu0")->isSeparator());
     qt.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&qt, 5000));
     for (Qt::Key key : {Qt::Key_Z, Qt::Key_X, Qt::Key_C, Qt::Key_V}) QTest::keyClick(&qt, key, Qt::ControlModifier);
