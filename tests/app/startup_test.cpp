@@ -29,11 +29,6 @@ TEST_F(StartupTest, LeavesInstrumentZeroVelocity64AndNoNote) {
     EXPECT_FALSE(window().REC);
 }
 
-TEST(AppAccessor, NilWithoutARegisteredApp) {
-    _RuntimeUnregisterAppObject();
-    EXPECT_THROW(theApp(), NilObjectException);
-}
-
 // The whole program in-process with the given note output; `whenRunning` is
 // posted to the event loop. A safety timer ends a loop that does not quit
 // (status 7). Returns the status and the lines reported.

@@ -1,8 +1,6 @@
 // The full-screen button on this desktop: F11 and a maximise from the window
 // manager take the window to full screen, its content area unchanged at the
-// middle of a black stage; F11 brings it back. A window without the button
-// stays as it is.
-#include "platform/record.h"
+// middle of a black stage; F11 brings it back.
 #include "support/fixture.h"
 
 #include <QMainWindow>
@@ -46,19 +44,6 @@ TEST_F(FullScreen, F11AndMaximiseGoToFullScreenWithTheContentCentredOnBlackAndF1
         EXPECT_FALSE(window().FullScreen());
     }
     EXPECT_EQ(take(), Lines{});  // F11 plays nothing
-}
-
-TEST(FullScreenButton, WithoutItF11ChangesNothing) {
-    ensureQApplication();
-    Window w(Window::__Lookup());
-    _SetProperties(w, RecordWriter().integer("Width", 1050).integer("Height", 500).boolean("Resizeable", false)
-                          .boolean("MaximizeButton", false).boolean("FullScreenButton", false).boolean("Visible", true).content());
-    w.Constructor();
-    EXPECT_FALSE(w.qtWindow().windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    QTest::keyClick(&w.contentArea(), Qt::Key_F11);
-    QTest::qWait(50);
-    EXPECT_FALSE(w.qtWindow().isFullScreen());
-    EXPECT_EQ(w.qtWindow().size(), QSize(1050, 500));
 }
 
 }  // namespace

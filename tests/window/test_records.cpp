@@ -28,5 +28,22 @@ TEST(LayoutRecords, StoredTextsMatchTheDocumentedTables) {
     EXPECT_THROW(layoutRecord("Oval23"), KeyNotFoundException);
 }
 
+// A few documented values, so that a failing digest says what moved.
+TEST(LayoutRecords, NamedValues) {
+    const std::tuple<const char*, const ClassTable&, const char*, Value> rows[] = {
+        {"Oval1", Oval::__Lookup(), "Left", std::int64_t{312}},
+        {"Oval2", Oval::__Lookup(), "FillColor", RGB(255, 192, 255)},  // D's base colour
+        {"Rectangle33", Rectangle::__Lookup(), "Width", std::int64_t{54}},
+        {"PushButton1", PushButton::__Lookup(), "Caption", std::string("Randam Hit")},
+    };
+    for (const auto& [control, cls, entry, value] : rows) {
+        Value found;
+        for (const RecordEntry& e : decodeRecord(layoutRecord(control), cls))
+            if (e.name == entry) found = e.value;
+        EXPECT_EQ(found, value) << control << "." << entry;
+    }
+    EXPECT_EQ(layoutRecord("MusicPopupMenu").size(), 2050u);
+}
+
 }  // namespace
 }  // namespace nalvo
