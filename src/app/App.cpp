@@ -11,16 +11,10 @@ const ClassTable& App::__Lookup() {
         t->superclass = &super;
         t->members = super.members;  // none overridden
         auto own = [&t](const char* name, void (App::*method)()) {
-            MemberRecord m;
-            m.name = name;
-            m.flags = member_flags::Method | member_flags::Slot;
-            m.signature = "%%";
-            m.implementation = [method](Object& self, Args) {
+            t->members.push_back(methodMember(name, "%%", [method](Object& self, Args) {
                 (notNil(checkCast<App>(&self), "App").*method)();
                 return Value{};
-            };
-            m.invoker = invokerFor(m.signature);
-            t->members.push_back(std::move(m));
+            }));
         };
         own("Event_Open", &App::Event_Open);
         own("Constructor", &App::Constructor);

@@ -99,15 +99,7 @@ const ClassTable& MenuBar1::__Lookup() {
                                                                          {"Untitled1", &MenuBar1::Untitled1},
                                                                          {"Untitled2", &MenuBar1::Untitled2},
                                                                          {"Untitled3", &MenuBar1::Untitled3}};
-        for (const auto& [name, method] : builders) {
-            MemberRecord m;
-            m.name = name;
-            m.flags = member_flags::Slot | member_flags::Method;
-            m.signature = "%%";
-            m.implementation = own(method);
-            m.invoker = invokerFor(m.signature);
-            t->members.push_back(std::move(m));
-        }
+        for (const auto& [name, method] : builders) t->members.push_back(methodMember(name, "%%", own(method)));
         numberSlots(*t);
         t->properties = super.properties;
         t->factory = [] { return std::unique_ptr<Object>(new class MenuBar1); };

@@ -37,15 +37,7 @@ const ClassTable& Application::__Lookup() {
             {"_DoSingleEvent", "%%"},          {"_RemovePollableObject", "%%o<Object>"},
             {"_x_SetVersionData", "%%p"},
         };
-        for (const auto& [name, signature] : members) {
-            MemberRecord m;
-            m.name = name;
-            m.flags = member_flags::Slot | member_flags::Method;
-            m.signature = signature;
-            m.implementation = nothing;
-            m.invoker = invokerFor(m.signature);
-            t->members.push_back(std::move(m));
-        }
+        for (const auto& [name, signature] : members) t->members.push_back(methodMember(name, signature, nothing));
         // No tray, no documents, no pollable objects here: the rest do nothing.
         t->members[1].implementation = events;
         t->members[5].implementation = [](Object&, Args a) -> Value {

@@ -58,6 +58,16 @@ Value ClassTable::invoke(Object& self, std::string_view memberName, Args args) c
     return chosen->implementation(self, args);
 }
 
+MemberRecord methodMember(std::string name, std::string signature, Implementation implementation) {
+    MemberRecord m;
+    m.name = std::move(name);
+    m.flags = member_flags::Slot | member_flags::Method;
+    m.signature = std::move(signature);
+    m.implementation = std::move(implementation);
+    m.invoker = invokerFor(m.signature);
+    return m;
+}
+
 void numberSlots(ClassTable& table) {
     table.methodTable.clear();
     for (auto& m : table.members) {

@@ -95,6 +95,9 @@ public:
 // Slot numbers and the method table: every member with a slot, in member order.
 void numberSlots(ClassTable& table);
 
+// A method with a slot, called through the reflection invoker of its signature.
+MemberRecord methodMember(std::string name, std::string signature, Implementation implementation);
+
 // Reflection invokers for the signatures the framework knows. The system
 // registers its own per signature with `invokerFor`.
 ReflectionInvoker invokerFor(std::string_view signature);

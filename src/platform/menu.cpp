@@ -180,15 +180,7 @@ std::vector<MemberRecord> menuItemMembers() {
         {"_InstallClone", "%%o<MenuItem>", unavailable("_InstallClone")},
     };
     std::vector<MemberRecord> members;
-    for (const auto& [name, signature, implementation] : rows) {
-        MemberRecord m;
-        m.name = name;
-        m.flags = member_flags::Slot | member_flags::Method;
-        m.signature = signature;
-        m.implementation = implementation;
-        m.invoker = invokerFor(m.signature);
-        members.push_back(std::move(m));
-    }
+    for (const auto& [name, signature, implementation] : rows) members.push_back(methodMember(name, signature, implementation));
     return members;
 }
 
