@@ -215,19 +215,21 @@ void RangeControl::setMinimum(std::int64_t v) {
     min_ = v;
     if (max_ < min_) max_ = min_;
     syncWidget();
-    setValue(value_);
+    changeValue(value_, false);
 }
 
 void RangeControl::setMaximum(std::int64_t v) {
     max_ = v;
     if (min_ > max_) min_ = max_;
     syncWidget();
-    setValue(value_);
+    changeValue(value_, false);
 }
 
-void RangeControl::setValue(std::int64_t v) {
+void RangeControl::setValue(std::int64_t v) { changeValue(v, true); }
+
+void RangeControl::changeValue(std::int64_t v, bool always) {
     const std::int64_t clamped = std::clamp(v, min_, max_);
-    if (clamped == value_) return;
+    if (clamped == value_ && !always) return;
     value_ = clamped;
     syncWidget();
     raiseEvent(event_number::ValueChanged);
@@ -239,7 +241,7 @@ void RangeControl::setPageStep(std::int64_t v) { pageStep_ = v; syncWidget(); }
 void RangeControl::connectWidget(QWidget* w) {
     auto* slider = qobject_cast<QAbstractSlider*>(w);
     if (!slider) return;
-    QObject::connect(slider, &QAbstractSlider::valueChanged, slider, [this](int v) { setValue(v); });
+    QObject::connect(slider, &QAbstractSlider::valueChanged, slider, [this](int v) { changeValue(v, false); });
 }
 
 void RangeControl::syncWidget() { syncWidget(widget()); }

@@ -157,9 +157,11 @@ private:
     std::int64_t borderWidth_ = 1;
 };
 
-// Slider and ScrollBar: an integer Value within Minimum..Maximum. Every
-// change of Value, from the user or from code, raises ValueChanged (20),
-// also on a hidden, disabled control.
+// Slider and ScrollBar: an integer Value within Minimum..Maximum. Setting
+// Value from code raises ValueChanged (20) every time, also when the clamped
+// value is the one it holds and on a hidden, disabled control; the user's
+// drag or click, and the re-clamp after a new Minimum or Maximum, raise it
+// only when the value changes.
 class RangeControl : public RectControl {
 public:
     std::int64_t Minimum() const { return min_; }
@@ -169,17 +171,18 @@ public:
     std::int64_t PageStep() const { return pageStep_; }
     void setMinimum(std::int64_t v);
     void setMaximum(std::int64_t v);
-    void setValue(std::int64_t v);  // clamped to Minimum..Maximum
+    void setValue(std::int64_t v);  // clamped to Minimum..Maximum; always raises ValueChanged
     void setLineStep(std::int64_t v);
     void setPageStep(std::int64_t v);
 
 protected:
-    void connectWidget(QWidget* w);  // user changes on the widget -> setValue
+    void connectWidget(QWidget* w);  // the user's changes on the widget, reported once each
     void syncWidget();
     void syncWidget(QWidget* w);
     void geometryChanged() override;  // upright when taller than wide
 
 private:
+    void changeValue(std::int64_t v, bool always);
     std::int64_t min_ = 0, max_ = 100, value_ = 0, lineStep_ = 1, pageStep_ = 20;
 };
 

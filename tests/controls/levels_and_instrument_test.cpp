@@ -3,6 +3,10 @@
 
 #include <QComboBox>
 #include <QScrollBar>
+#include <QTest>
+
+#include <algorithm>
+#include <tuple>
 
 namespace nalvo {
 namespace {
@@ -29,15 +33,28 @@ TEST_F(LevelsTest, EveryBarValue) {
     EXPECT_EQ(take(), Lines{});
 }
 
-// The hidden sliders clamp to their range and report each change once, though hidden and disabled.
-TEST_F(LevelsTest, HiddenSlidersClampAndReportEachChange) {
+// A value set from code, by the accessor or the property, is clamped and
+// reported once every time, also when it is the one the slider holds; a new
+// Maximum reports only a value it moves.
+TEST_F(LevelsTest, HiddenSlidersClampAndReportEverySetValue) {
     Slider& slider = window().PitchSlider();
     EXPECT_FALSE(slider.widget()->isVisible() || slider.widget()->isEnabled());
-    const std::pair<std::int64_t, std::int64_t> steps[] = {{42, 48}, {9, 7}, {-3, -48}, {1, 7}, {6, 12}};
-    for (const auto& [value, pitch] : steps) {
-        app().MyPitch = 7;  // stays when no change is reported
-        slider.setValue(value);
-        EXPECT_EQ(app().MyPitch, pitch) << value;
+    const PropertyRecord& value = notNil(slider.classTable().findProperty("Value"));
+    // Value set, through the property, then MyPitch.
+    const std::tuple<std::int64_t, bool, std::int64_t> steps[] = {
+        {42, false, 48}, {9, true, 48}, {9, false, 48}, {-3, true, -48}, {1, false, -48}, {6, true, 12}};
+    for (const auto& [v, byProperty, pitch] : steps) {
+        app().MyPitch = 7;  // stays when nothing is reported
+        if (byProperty)
+            value.set(slider, Value{v});
+        else
+            slider.setValue(v);
+        EXPECT_EQ(app().MyPitch, pitch) << v;
+    }
+    for (const auto& [maximum, pitch] : {std::pair{8, 7}, std::pair{5, 0}}) {
+        app().MyPitch = 7;
+        slider.setMaximum(maximum);
+        EXPECT_EQ(app().MyPitch, pitch) << maximum;
     }
     PopupMenu& popup = window().MusicPopupMenu();
     EXPECT_EQ(popup.ListCount(), 128);
@@ -45,6 +62,46 @@ TEST_F(LevelsTest, HiddenSlidersClampAndReportEachChange) {
     EXPECT_THROW(popup.List(128), OutOfBoundsException);
     EXPECT_THROW(popup.setListIndex(128), OutOfBoundsException);
     EXPECT_THROW(popup.setListIndex(-2), OutOfBoundsException);
+}
+
+// A click on the bar's arrow towards its Minimum: the top one of an upright
+// bar, the left one of a lying bar.
+void clickTowardsMinimum(ScrollBar& bar) {
+    QWidget& w = *bar.widget();
+    QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier,
+                      w.height() > w.width() ? QPoint(w.width() / 2, 4) : QPoint(4, w.height() / 2));
+}
+
+// An arrow key at its slider's end still runs the slider's handler, so it takes
+// the value back from the bar that set it last; a click on a bar's arrow at
+// the bar's end changes nothing and reports nothing.
+TEST_F(LevelsTest, AnArrowKeyAtItsSlidersEndTakesTheValueBackFromTheBar) {
+    const std::string down = "\x1F", right = "\x1D";
+    for (int i = 0; i < 14; ++i) window().keyDown(down);
+    EXPECT_EQ(app().MyVelocity, 40);
+    for (std::int64_t value = 7; value >= 1; --value) {
+        clickTowardsMinimum(window().VeclotityBar());
+        ASSERT_EQ(window().VeclotityBar().Value(), value);
+    }
+    EXPECT_EQ(app().MyVelocity, 154);
+    window().keyDown(down);
+    EXPECT_EQ(window().VelocitySlider().Value(), 20);
+    EXPECT_EQ(app().MyVelocity, 40);
+    clickTowardsMinimum(window().VeclotityBar());
+    EXPECT_EQ(app().MyVelocity, 40);
+
+    for (int i = 0; i < 4; ++i) window().keyDown(right);
+    EXPECT_EQ(app().MyPitch, 48);
+    clickTowardsMinimum(window().PitchBar());
+    ASSERT_EQ(window().PitchBar().Value(), 4);
+    EXPECT_EQ(app().MyPitch, -12);
+    window().keyDown(right);
+    EXPECT_EQ(window().PitchSlider().Value(), 9);
+    EXPECT_EQ(app().MyPitch, 48);
+    take();
+    window().keyDown("x");
+    const Lines x = take();
+    EXPECT_NE(std::find(x.begin(), x.end(), "on 108 40"), x.end()) << ::testing::PrintToString(x);
 }
 
 TEST_F(LevelsTest, PopupRowSilencesTheNoteAndReachesThePlayerWithTheNextNaturalNote) {
