@@ -166,12 +166,16 @@ void RectControl::applyFont() {
             font.setFamily(QString::fromStdString(family));
     }
     // The layout is measured in pixels and so are its text sizes: TextSize n
-    // is an n-pixel font; 0 is the desktop's default size, read the same way.
-    const QFont standard = QApplication::font(widget_.get());
-    double size = standard.pointSizeF() > 0 ? standard.pointSizeF() : standard.pixelSize();
-    if (auto* v = get("TextSize"); v && std::holds_alternative<double>(*v) && std::get<double>(*v) > 0)
-        size = std::get<double>(*v);
-    font.setPixelSize(static_cast<int>(std::lround(std::clamp(size, 1.0, 4096.0))));
+    // is an n-pixel font; 0 is the system's own size, the application's font.
+    if (auto* v = get("TextSize"); v && std::holds_alternative<double>(*v) && std::get<double>(*v) > 0) {
+        font.setPixelSize(static_cast<int>(std::lround(std::clamp(std::get<double>(*v), 1.0, 4096.0))));
+    } else {
+        const QFont standard = QApplication::font(widget_.get());
+        if (standard.pointSizeF() > 0)
+            font.setPointSizeF(standard.pointSizeF());
+        else
+            font.setPixelSize(standard.pixelSize());
+    }
     if (auto* v = get("Bold"); v && std::holds_alternative<bool>(*v)) font.setBold(std::get<bool>(*v));
     if (auto* v = get("Italic"); v && std::holds_alternative<bool>(*v)) font.setItalic(std::get<bool>(*v));
     if (auto* v = get("Underline"); v && std::holds_alternative<bool>(*v)) font.setUnderline(std::get<bool>(*v));
