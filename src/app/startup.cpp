@@ -3,6 +3,7 @@
 
 #include "app/MenuBar1.h"
 #include "platform/fluidsynth_output.h"
+#include "platform/display.h"
 #include "platform/noteoutput.h"
 #include "platform/window.h"
 #include "window/NALVO.h"
@@ -10,7 +11,7 @@
 #include <QApplication>
 #include <QMainWindow>
 
-#include <optional>
+#include <memory>
 
 namespace nalvo {
 
@@ -48,8 +49,8 @@ int runProgram(int& argc, char** argv, const ProgramParts& parts) {
         static char fallbackName[] = "nalvo";
         char* qtArgv[] = {argc > 0 && argv && argv[0] ? argv[0] : fallbackName, nullptr};
         int qtArgc = 1;
-        std::optional<QApplication> ownQt;
-        if (!QApplication::instance()) ownQt.emplace(qtArgc, qtArgv);
+        std::unique_ptr<QApplication> ownQt;
+        if (!QApplication::instance()) ownQt = openDisplay(qtArgc, qtArgv);
         QApplication::setApplicationName(QStringLiteral("NALVO PRO 2018"));
         setNoteOutput(parts.openOutput ? parts.openOutput() : openSoundOutput());
         // The window's widgets must go before the QApplication does.

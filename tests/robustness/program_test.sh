@@ -16,6 +16,8 @@
 #   no_soundfont           an empty SoundFont folder: one notice naming it
 #   no_resources           no Resources/ folder: REC prints one line
 #   script_not_executable  the scripts lack the execute bit: REC prints one line
+#   no_display             DISPLAY unset, then a display nobody serves: one
+#                          line naming it, status 1, no Xvfb needed
 # Exit 77 (skipped) when Xvfb or xdotool is missing, or when the case needs
 # a private mount namespace that cannot be had.
 set -uo pipefail
@@ -63,7 +65,26 @@ pcm='type hw card 31'
 [ "$case_name" = audio_device ] && pcm="type file slave.pcm \"null\" file \"|exec $3 $work/notes\" format \"raw\""
 printf 'pcm.!default { %s }\nctl.!default { type hw card 31 }\n' "$pcm" >"$work/home/.asoundrc"
 export HOME=$work/home PULSE_SERVER=unix:$work/no-pulse XDG_RUNTIME_DIR=$work
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY SESSION_MANAGER
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY SESSION_MANAGER XDG_SESSION_TYPE
+
+if [ "$case_name" = no_display ]; then
+    n=999
+    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+    for display in "" ":$n"; do
+        if [ -n "$display" ]; then set_display=("DISPLAY=$display") expected="\"$display\""
+        else set_display=(-u DISPLAY) expected='DISPLAY is unset'; fi
+        env "${set_display[@]}" timeout 20 "$prefix/bin/nalvo" >"$work/stdout" 2>"$work/stderr"
+        status=$?
+        [ "$status" = 1 ] || fail "DISPLAY=$display: exit status $status, not 1"
+        [ "$(grep -c '' "$work/stderr")" = 1 ] || fail "DISPLAY=$display: expected one line on stderr"
+        grep -qF "$expected" "$work/stderr" || fail "DISPLAY=$display: the line does not say $expected"
+        grep -qi 'display' "$work/stderr" || fail "DISPLAY=$display: the line does not speak of the display"
+        [ ! -s "$work/stdout" ] || fail "DISPLAY=$display: the program wrote to stdout"
+        sed 's/^/  /' "$work/stderr"
+    done
+    echo "passed ($case_name)"
+    exit 0
+fi
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
