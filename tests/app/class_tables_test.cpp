@@ -69,9 +69,7 @@ TEST(MenuBar1ClassTable, MenuBarsOperationsInSlotOrderThenTheFourBuilders) {
     EXPECT_EQ(table.members[4].signature, "%%");
     class MenuBar1 bar;
     table.methodTable[4]->implementation(bar, {});
-    ASSERT_EQ(bar.Count(), 4u);
-    EXPECT_EQ(bar.Item(1).Name, "FileMenu");
-    EXPECT_EQ(bar.Item(3).Name, "UntitledMenu2");
+    EXPECT_EQ(bar.Count(), 4u);  // the items themselves are the menu test's
 }
 
 TEST(StartupList, TimerClassThenNalvoThenMenuBar1ThenApp) {

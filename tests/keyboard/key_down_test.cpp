@@ -126,7 +126,15 @@ TEST_F(KeyDown, QtKeysAndCommitsPlayAfterClickingEachControl) {
             QTest::keyClick(keyTarget(qt), k);
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, "z", true);
         QApplication::sendEvent(keyTarget(qt), &repeat);
-        EXPECT_EQ(take().size(), 18u + 15u + 18u + 18u) << clicked;  // no random notes
+        // The commit, Space, "z", the arrows (no line), the repeated "z".
+        const Playing afterCommit{5, 24, 100, 100}, afterArrows{5, 12, 106, 83};
+        Lines expected;
+        for (const Lines& part : {NoteBlock{"Oval12", 76, "Oval3", kInstr}.log(kStart),
+                                  NoteBlock{"", 0, "", "instr reset off"}.log(afterCommit),
+                                  NoteBlock{"Oval9", 59, "Oval7", kInstr}.log(afterCommit),
+                                  NoteBlock{"Oval9", 59, "Oval7", kInstr}.log(afterArrows)})
+            expected.insert(expected.end(), part.begin(), part.end());
+        EXPECT_EQ(take(), expected) << clicked;
         EXPECT_EQ(playing(), (Playing{5, 12, 106, 71})) << clicked;
         EXPECT_EQ(shown(), before) << clicked;
         window().PitchSlider().setValue(5);
