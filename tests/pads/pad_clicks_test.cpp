@@ -2,9 +2,6 @@
 // of each of the 37 pads, and the colours they leave.
 #include "support/fixture.h"
 
-#include <QTest>
-#include <QWidget>
-
 namespace nalvo {
 namespace {
 
@@ -60,9 +57,6 @@ TEST_F(PadClicks, EachPadInItsPlaceAndColourLogsItsStepsInOrder) {
         EXPECT_FALSE(mouseDown(block.pad));
         EXPECT_EQ(take(), block.log(kStart));
     }
-    start(kStart);  // a click through Qt, inside the disc
-    QTest::mouseClick(control<Oval>("Oval19").widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 24));
-    EXPECT_EQ(take(), kPads[13].block.log(kStart));
     EXPECT_TRUE(reports.empty());
     // The outer natural pads stay lit; every other pad is back in its base colour.
     for (const auto& [block, left, top, size] : kPads) {
