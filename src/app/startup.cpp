@@ -2,8 +2,8 @@
 #include "app/startup.h"
 
 #include "app/MenuBar1.h"
-#include "platform/fluidsynth_output.h"
 #include "platform/display.h"
+#include "platform/fluidsynth_output.h"
 #include "platform/noteoutput.h"
 #include "platform/window.h"
 #include "window/NALVO.h"

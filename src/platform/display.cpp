@@ -31,7 +31,7 @@ std::vector<HeldMessage>* held = nullptr;  // while the QApplication is made
 std::string noDisplayLine(const QString& fatal) {
     QString plugin;
     static const QRegularExpression named(QStringLiteral("platform plugin \"([^\"]*)\""));
-    for (const HeldMessage& m : *held)
+    for (const HeldMessage& m : held ? *held : std::vector<HeldMessage>{})
         if (const auto match = named.match(m.text); match.hasMatch()) plugin = match.captured(1);
     if (plugin.isEmpty() && !fatal.contains(QStringLiteral("platform plugin")))
         return "Cannot start: " + fatal.section(QLatin1Char('\n'), 0, 0).toStdString();
@@ -49,7 +49,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         printNotice(noDisplayLine(text));
         std::_Exit(1);
     }
-    held->push_back({type, QByteArray(context.category), text});
+    if (held) held->push_back({type, QByteArray(context.category), text});  // else: late, from another thread
 }
 
 }  // namespace
