@@ -18,7 +18,8 @@ namespace nalvo {
 
 void ensureQApplication() {
     if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The same offscreen platform and 1280 x 800 screen as under CTest.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" NALVO_TEST_SCREEN);
     static int argc = 1;
     static char name[] = "nalvo-tests";
     static char* argv[] = {name, nullptr};
