@@ -1,8 +1,10 @@
 // The "Randam Hit" random player with scripted draws, and Onpu's table.
+#include "platform/random.h"
 #include "support/fixture.h"
 
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 namespace nalvo {
 namespace {
@@ -13,13 +15,15 @@ class RandomPlayerTest : public WindowFixture {
 protected:
     // One click with six scripted draws. The log shows Mytimer's period after
     // each note ("period N" before the next note-off and at the end).
-    Lines clickWith(std::vector<double> draws) {
-        ScriptedRnd rnd(std::move(draws));
+    Lines clickWith(const std::vector<double>& draws) {
+        std::size_t used = 0;  // Rnd() returns the draws in order; one draw too many throws
+        setRndSource([&] { return used < draws.size() ? draws[used++] : throw std::out_of_range("Rnd drawn once too often"); });
         int offs = 0;
         log().beforeNoteOff = [&] { return offs++ ? period() : ""; };
         click("PushButton1");
         log().beforeNoteOff = nullptr;
-        EXPECT_EQ(rnd.used(), 6u);
+        setRndSource({});
+        EXPECT_EQ(used, 6u);
         Lines lines = take();
         std::erase_if(lines, [](const std::string& l) { return l.starts_with("store"); });
         lines.push_back(period());

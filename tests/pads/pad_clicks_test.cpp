@@ -61,7 +61,7 @@ TEST_F(PadClicks, EachPadInItsPlaceAndColourLogsItsStepsInOrder) {
     // The outer natural pads stay lit; every other pad is back in its base colour.
     for (const auto& [block, left, top, size] : kPads) {
         const auto [base, highlight] = classColours(block.offset);
-        EXPECT_EQ(colour(block.pad), *block.replaces ? highlight : base) << block.pad;
+        EXPECT_EQ(control<Oval>(block.pad).FillColor(), *block.replaces ? highlight : base) << block.pad;
     }
 }
 

@@ -88,13 +88,6 @@ TEST_F(SoundTest, InstrumentSelectsTheGMProgramAndOutsideKeepsIt) {
 namespace fs = std::filesystem;
 using Fonts = std::initializer_list<std::pair<const char*, bool>>;
 
-// The notice lines while in scope.
-struct Notices {
-    Lines lines;
-    Notices() { setErrorSink([this](std::string_view l) { lines.emplace_back(l); }); }
-    ~Notices() { setErrorSink({}); }
-};
-
 // A folder holding the named fonts: good ones link to the small GM font,
 // the others are files that are no SoundFont.
 struct FontFolder {

@@ -12,7 +12,6 @@
 
 #include <cstdlib>
 #include <sstream>
-#include <stdexcept>
 
 namespace nalvo {
 
@@ -91,15 +90,6 @@ Lines EventLog::take() {
     return std::exchange(lines_, {});
 }
 
-ScriptedRnd::ScriptedRnd(std::vector<double> draws) : next_(std::make_shared<std::size_t>(0)) {
-    setRndSource([draws = std::move(draws), next = next_]() -> double {
-        if (*next >= draws.size()) throw std::out_of_range("Rnd drawn more often than the test scripted");
-        return draws[(*next)++];
-    });
-}
-
-ScriptedRnd::~ScriptedRnd() { setRndSource({}); }
-
 void PrintTo(const Playing& p, std::ostream* os) {
     *os << "{MyInstrument " << p.instrument << ", MyPitch " << p.pitch << ", MyVelocity " << p.velocity
         << ", LastPitch " << p.lastPitch << "}";
@@ -109,7 +99,6 @@ void WindowFixture::SetUp() {
     ensureQApplication();
     resetDefaultWindow();
     _RuntimeUnregisterAppObject();
-    setErrorSink([this](std::string_view line) { reports.emplace_back(line); });
     log_ = std::make_shared<EventLog>();
     setNoteOutput(log_);
     setScriptRunner(scripts);
@@ -128,7 +117,6 @@ void WindowFixture::TearDown() {
     setRndSource(nullptr);
     setNoteOutput(nullptr);
     setScriptRunner(nullptr);
-    setErrorSink(nullptr);
 }
 
 void WindowFixture::start(const Playing& p) {

@@ -72,6 +72,13 @@ private:
     std::int64_t seen_ = 0;
 };
 
+// The notice and report lines while in scope.
+struct Notices {
+    Lines lines;
+    Notices() { setErrorSink([this](std::string_view l) { lines.emplace_back(l); }); }
+    ~Notices() { setErrorSink({}); }
+};
+
 class RecordingScriptRunner final : public ScriptRunner {
 public:
     void run(const std::optional<std::filesystem::path>& file, const std::vector<std::string>& args) override {
@@ -80,17 +87,6 @@ public:
     }
     std::vector<std::string> runs;  // "" when no item was given
     std::vector<std::string> arguments;
-};
-
-// While it lives, Rnd() returns `draws` in order; one draw too many throws.
-class ScriptedRnd {
-public:
-    explicit ScriptedRnd(std::vector<double> draws);
-    ~ScriptedRnd();
-    std::size_t used() const { return *next_; }
-
-private:
-    std::shared_ptr<std::size_t> next_;
 };
 
 // Every test starts afresh: a new App, the log and a recording script runner
@@ -113,7 +109,6 @@ protected:
     T& control(const std::string& name) const {
         return notNil(checkCast<T>(window()._ControlByName(name)), name);
     }
-    Color colour(const std::string& pad) const { return control<Oval>(pad).FillColor(); }
     // A left click in the middle of the widget, through Qt.
     static void click(QWidget& widget);
     void click(const std::string& name) { click(*control(name).widget()); }
@@ -121,7 +116,8 @@ protected:
     bool mouseDown(const std::string& name);
 
     Lines startupLog;
-    std::vector<std::string> reports;  // unhandled-exception reports and notices
+    Notices notices;
+    Lines& reports = notices.lines;  // unhandled-exception reports and notices
     std::shared_ptr<RecordingScriptRunner> scripts = std::make_shared<RecordingScriptRunner>();
 
 private:
