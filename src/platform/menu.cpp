@@ -17,6 +17,7 @@ namespace nalvo {
 
 void MenuItem::Append(std::unique_ptr<MenuItem> item) {
     notNil(item.get(), "menu item");
+    if (beforeAppend) beforeAppend(*item);
     children_.push_back(std::move(item));
 }
 

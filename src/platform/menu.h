@@ -5,6 +5,7 @@
 #include "classtable.h"
 #include "runtime.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ public:
     std::string KeyboardShortcut;
 
     void Append(std::unique_ptr<MenuItem> item);
+    // Called with each item before it is appended; what it raises, Append
+    // raises, and the item is not kept (tests make a build fail here).
+    static inline std::function<void(const MenuItem& item)> beforeAppend;
     std::size_t Count() const { return children_.size(); }
     MenuItem& Item(std::size_t i) const { return *children_.at(i); }
     // The direct child of that name, or null.
