@@ -58,5 +58,20 @@ TEST_F(HitArea, APressReachesTheLastMadeDiscOrBoxUnderIt) {
     EXPECT_GE(reached["Oval"] + reached["miniOval"], 50);  // every middle, and corners on an earlier disc
 }
 
+// A double-click on a pad or a key is two presses, and each plays the whole
+// note block (C4 on both); storing 72 again leaves no second store line.
+TEST_F(HitArea, ADoubleClickPlaysTwice) {
+    QMainWindow& qt = window().qtWindow();
+    for (const auto& [name, steps] : {std::pair{"Oval1", "instr reset off on lit store"}, {"Rectangle1", "instr off on store"}}) {
+        start({3, 12, 90, 40});
+        QWidget& target = *control(name).widget();
+        QTest::mouseDClick(qt.windowHandle(), Qt::LeftButton, Qt::NoModifier, target.mapTo(&qt, target.rect().center()));
+        Lines expected = NoteBlock{name, 60, "", steps}.log({3, 12, 90, 40});
+        const Lines again = NoteBlock{name, 60, "", steps}.log({3, 12, 90, 72});
+        expected.insert(expected.end(), again.begin(), again.end() - 1);
+        EXPECT_EQ(take(), expected) << name;
+    }
+}
+
 }  // namespace
 }  // namespace nalvo
