@@ -52,7 +52,8 @@ TEST_F(KeyDown, EveryKeyRunsItsNoteBlockOrNothing) {
         start(kStart);
         EXPECT_TRUE(window().Event_KeyDown(key));
         EXPECT_EQ(take(), block.log(kStart)) << ::testing::PrintToString(key);
-        const std::int64_t last = std::string(block.steps).find("store") != std::string::npos ? kStart.pitch + block.offset : kStart.lastPitch;
+        const bool stores = std::string(block.steps).find("store") != std::string::npos;
+        const std::int64_t last = stores ? kStart.pitch + block.offset : kStart.lastPitch;
         EXPECT_EQ(playing(), (Playing{5, 24, 100, last})) << ::testing::PrintToString(key);
     }
 }

@@ -62,10 +62,12 @@ TEST_F(HitArea, APressReachesTheLastMadeDiscOrBoxUnderIt) {
 // note block (C4 on both); storing 72 again leaves no second store line.
 TEST_F(HitArea, ADoubleClickPlaysTwice) {
     QMainWindow& qt = window().qtWindow();
-    for (const auto& [name, steps] : {std::pair{"Oval1", "instr reset off on lit store"}, {"Rectangle1", "instr off on store"}}) {
+    for (const auto& [name, steps] :
+         {std::pair{"Oval1", "instr reset off on lit store"}, {"Rectangle1", "instr off on store"}}) {
         start({3, 12, 90, 40});
-        QWidget& target = *control(name).widget();
-        QTest::mouseDClick(qt.windowHandle(), Qt::LeftButton, Qt::NoModifier, target.mapTo(&qt, target.rect().center()));
+        const QWidget& target = *control(name).widget();
+        const QPoint middle = target.mapTo(&qt, target.rect().center());
+        QTest::mouseDClick(qt.windowHandle(), Qt::LeftButton, Qt::NoModifier, middle);
         Lines expected = NoteBlock{name, 60, "", steps}.log({3, 12, 90, 40});
         const Lines again = NoteBlock{name, 60, "", steps}.log({3, 12, 90, 72});
         expected.insert(expected.end(), again.begin(), again.end() - 1);
