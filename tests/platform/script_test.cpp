@@ -85,8 +85,11 @@ TEST_F(ScriptTest, AFileThatCannotRunGivesOneLineNamingIt) {
 // here, where a walk yields nothing.
 TEST_F(ScriptTest, BundlePathsYieldNothingOutsideAFolder) {
     const FolderItem exe(write("nalvo", "")), folder(dir);
-    EXPECT_FALSE(folder.child("missing")->child("x"));  // inside a missing item
-    EXPECT_FALSE(exe.child("x"));                        // inside a file
+    const auto missing = folder.child("missing");
+    ASSERT_TRUE(missing) << "a missing file is still an item";
+    EXPECT_FALSE(missing->exists());
+    EXPECT_FALSE(missing->child("x"));  // inside a missing item
+    EXPECT_FALSE(exe.child("x"));       // inside a file
     for (const char* bad : {"", ".", "..", "a/b"}) EXPECT_FALSE(folder.child(bad)) << bad;
     EXPECT_FALSE(FolderItem("/").parent());
     EXPECT_EQ(FolderItem("/bin").parent(), FolderItem("/"));
