@@ -76,6 +76,7 @@ private:
 struct Notices {
     Lines lines;
     Notices() { setErrorSink([this](std::string_view l) { lines.emplace_back(l); }); }
+    Notices(const Notices&) = delete;  // the sink holds this one
     ~Notices() { setErrorSink({}); }
 };
 
